@@ -6,6 +6,7 @@ const path = require('path');
 
 const areas = {
   surfaces: require('./surfaces'),
+  markers: require('./markers'),
 };
 
 function main() {
