@@ -1,0 +1,63 @@
+'use strict';
+// Checking aids: read a wave file back, measure how a loop joins, and draw
+// its waveform as a greyscale picture (PGM) for a person to look at.
+const fs = require('fs');
+
+function readWav(file) {
+  const bytes = fs.readFileSync(file);
+  const format = {
+    audioFormat: bytes.readUInt16LE(20), channels: bytes.readUInt16LE(22),
+    rate: bytes.readUInt32LE(24), bits: bytes.readUInt16LE(34),
+  };
+  const dataBytes = bytes.readUInt32LE(40);
+  const samples = new Float64Array(dataBytes / 2);
+  for (let i = 0; i < samples.length; i++) samples[i] = bytes.readInt16LE(44 + i * 2) / 32768;
+  return { ...format, samples };
+}
+
+// The jump from the last sample back to the first, against the loop's own
+// typical sample-to-sample step: a value near 1 or below means no click.
+function seamRatio(samples) {
+  let sum = 0;
+  for (let i = 1; i < samples.length; i++) sum += Math.abs(samples[i] - samples[i - 1]);
+  const typical = sum / (samples.length - 1);
+  return Math.abs(samples[0] - samples[samples.length - 1]) / typical;
+}
+
+// Loudness just before and just after the join, in dB of RMS over `window` samples
+function seamLevels(samples, window = 2205) {
+  const rms = (from, to) => {
+    let s = 0;
+    for (let i = from; i < to; i++) s += samples[i] * samples[i];
+    return 10 * Math.log10(s / (to - from) + 1e-12);
+  };
+  return { end: rms(samples.length - window, samples.length), start: rms(0, window) };
+}
+
+function waveformPgm(samples, width = 1000, height = 200) {
+  const pixels = Buffer.alloc(width * height, 255);
+  const middle = height / 2;
+  for (let x = 0; x < width; x++) {
+    const from = Math.floor((x * samples.length) / width);
+    const to = Math.max(from + 1, Math.floor(((x + 1) * samples.length) / width));
+    let low = 0, high = 0;
+    for (let i = from; i < to; i++) { low = Math.min(low, samples[i]); high = Math.max(high, samples[i]); }
+    const top = Math.round(middle - high * middle);
+    const bottom = Math.round(middle - low * middle);
+    for (let y = Math.max(0, top); y <= Math.min(height - 1, bottom); y++) pixels[y * width + x] = 40;
+    pixels[Math.round(middle) * width + x] = Math.min(pixels[Math.round(middle) * width + x], 160);
+  }
+  return Buffer.concat([Buffer.from(`P5\n${width} ${height}\n255\n`, 'ascii'), pixels]);
+}
+
+if (require.main === module) {
+  const [command, file, output] = process.argv.slice(2);
+  const wav = readWav(file);
+  if (command === 'seam') {
+    const levels = seamLevels(wav.samples);
+    console.log(`seam ratio ${seamRatio(wav.samples).toFixed(2)}, rms end ${levels.end.toFixed(1)} dB, start ${levels.start.toFixed(1)} dB`);
+  }
+  if (command === 'waveform') fs.writeFileSync(output, waveformPgm(wav.samples));
+}
+
+module.exports = { readWav, seamRatio, seamLevels };
