@@ -15,13 +15,14 @@ function readWav(file) {
   return { ...format, samples };
 }
 
-// The jump from the last sample back to the first, against the loop's own
-// typical sample-to-sample step: a value near 1 or below means no click.
-function seamRatio(samples) {
-  let sum = 0;
-  for (let i = 1; i < samples.length; i++) sum += Math.abs(samples[i] - samples[i - 1]);
-  const typical = sum / (samples.length - 1);
-  return Math.abs(samples[0] - samples[samples.length - 1]) / typical;
+// How ordinary the jump from the last sample back to the first is: the share
+// of the loop's own sample-to-sample steps that are at least as large. A few
+// per cent or more means the join is lost among them; near 0 means a click.
+function seamShare(samples) {
+  const seam = Math.abs(samples[0] - samples[samples.length - 1]);
+  let larger = 0;
+  for (let i = 1; i < samples.length; i++) if (Math.abs(samples[i] - samples[i - 1]) >= seam) larger++;
+  return larger / (samples.length - 1);
 }
 
 // Loudness just before and just after the join, in dB of RMS over `window` samples
@@ -55,9 +56,9 @@ if (require.main === module) {
   const wav = readWav(file);
   if (command === 'seam') {
     const levels = seamLevels(wav.samples);
-    console.log(`seam ratio ${seamRatio(wav.samples).toFixed(2)}, rms end ${levels.end.toFixed(1)} dB, start ${levels.start.toFixed(1)} dB`);
+    console.log(`seam step as large as ${(100 * seamShare(wav.samples)).toFixed(1)}% of all steps, rms end ${levels.end.toFixed(1)} dB, start ${levels.start.toFixed(1)} dB`);
   }
   if (command === 'waveform') fs.writeFileSync(output, waveformPgm(wav.samples));
 }
 
-module.exports = { readWav, seamRatio, seamLevels };
+module.exports = { readWav, seamShare, seamLevels };
