@@ -7,6 +7,7 @@ const path = require('path');
 const areas = {
   surfaces: require('./surfaces'),
   markers: require('./markers'),
+  target: require('./target'),
 };
 
 function main() {
