@@ -8,6 +8,7 @@ const areas = {
   surfaces: require('./surfaces'),
   markers: require('./markers'),
   target: require('./target'),
+  training: require('./training'),
 };
 
 function main() {
