@@ -9,6 +9,7 @@ const areas = {
   markers: require('./markers'),
   target: require('./target'),
   training: require('./training'),
+  lights: require('./lights'),
 };
 
 function main() {
