@@ -10,6 +10,7 @@ const areas = {
   target: require('./target'),
   training: require('./training'),
   lights: require('./lights'),
+  travel: require('./travel'),
 };
 
 function main() {
