@@ -1,0 +1,90 @@
+#include "gfx/picture.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include <jpeglib.h>
+
+namespace gfx {
+
+Picture::Picture(int width, int height, Color fill)
+    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill.Packed()) {}
+
+namespace {
+
+struct JpegErrorTrap {
+  jpeg_error_mgr manager;
+  std::jmp_buf jump;
+};
+
+[[noreturn]] void LeaveOnJpegError(j_common_ptr info) {
+  auto* trap = reinterpret_cast<JpegErrorTrap*>(info->err);
+  std::longjmp(trap->jump, 1);
+}
+
+void IgnoreJpegMessage(j_common_ptr) {}
+
+constexpr long kLargestSide = 8192;
+
+// libjpeg reports errors by longjmp; nothing with a destructor may live in this frame.
+bool DecodeInto(std::span<const std::uint8_t> bytes, Picture* out) {
+  jpeg_decompress_struct info;
+  JpegErrorTrap trap;
+  info.err = jpeg_std_error(&trap.manager);
+  trap.manager.error_exit = LeaveOnJpegError;
+  trap.manager.output_message = IgnoreJpegMessage;
+  if (setjmp(trap.jump)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  if (info.output_components != 3 || info.output_width > kLargestSide || info.output_height > kLargestSide) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  *out = Picture(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+  JSAMPLE row[kLargestSide * 3];
+  while (info.output_scanline < info.output_height) {
+    const int y = static_cast<int>(info.output_scanline);
+    JSAMPROW rows[1] = {row};
+    jpeg_read_scanlines(&info, rows, 1);
+    std::uint32_t* target = out->Row(y);
+    for (unsigned x = 0; x < info.output_width; ++x) {
+      target[x] = (std::uint32_t{row[3 * x]} << 16) | (std::uint32_t{row[3 * x + 1]} << 8) | row[3 * x + 2];
+    }
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+std::optional<Picture> Picture::FromJpeg(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 4) return std::nullopt;
+  Picture decoded;
+  if (!DecodeInto(bytes, &decoded)) return std::nullopt;
+  return decoded;
+}
+
+std::optional<Picture> Picture::FromJpegFile(const std::string& path) {
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return FromJpeg(*bytes);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace gfx

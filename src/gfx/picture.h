@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "gfx/color.h"
+
+namespace gfx {
+
+// A decoded picture: width x height pixels, row by row, 0x00RRGGBB.
+class Picture {
+ public:
+  Picture() = default;
+  Picture(int width, int height, Color fill = colors::White);
+
+  // Decodes a JPEG; nothing when the bytes are not a picture libjpeg can read.
+  static std::optional<Picture> FromJpeg(std::span<const std::uint8_t> bytes);
+  static std::optional<Picture> FromJpegFile(const std::string& path);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  std::uint32_t PixelAt(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+  Color ColorAt(int x, int y) const { return Color::FromPacked(PixelAt(x, y)); }
+  void SetPixel(int x, int y, std::uint32_t packed) { pixels_[static_cast<std::size_t>(y) * width_ + x] = packed; }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+
+  const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  const std::vector<std::uint32_t>& Pixels() const { return pixels_; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+// Reads a whole file; nothing when it cannot be read.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
+
+}  // namespace gfx

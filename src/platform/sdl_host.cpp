@@ -1,0 +1,192 @@
+#include "platform/sdl_host.h"
+
+#include <cstdio>
+
+#include "shell/program.h"
+
+namespace platform {
+
+std::string RunningProgramFolder() {
+  char* base = SDL_GetBasePath();
+  if (!base) return ".";
+  std::string folder(base);
+  SDL_free(base);
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+SdlHost::SdlHost(std::string program_folder) : program_folder_(std::move(program_folder)) {
+  SDL_Rect display{0, 0, 800, 600};
+  if (SDL_GetDisplayBounds(0, &display) != 0 || display.w < 1 || display.h < 1) display = {0, 0, 800, 600};
+  window_ = SDL_CreateWindow(shell::kProgramTitle, display.x, display.y, display.w, display.h,
+                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+  if (!window_) {
+    std::fprintf(stderr, "Splatvane: cannot open the window (%s)\n", SDL_GetError());
+    return;
+  }
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  SDL_StartTextInput();
+  Redraw();
+}
+
+SdlHost::~SdlHost() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+shell::WindowSize SdlHost::ClientSize() const {
+  int width = 800, height = 600;
+  if (window_) SDL_GetWindowSize(window_, &width, &height);
+  return {width, height};
+}
+
+void SdlHost::Present(const gfx::Picture& frame, int left, int top) {
+  if (!renderer_) return;
+  if (!texture_ || texture_width_ != frame.Width() || texture_height_ != frame.Height()) {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, frame.Width(),
+                                 frame.Height());
+    texture_width_ = frame.Width();
+    texture_height_ = frame.Height();
+  }
+  if (!texture_) return;
+  SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), frame.Width() * 4);
+  frame_left_ = left;
+  frame_top_ = top;
+  have_frame_ = true;
+  Redraw();
+}
+
+void SdlHost::Redraw() {
+  if (!renderer_) return;
+  SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
+  SDL_RenderClear(renderer_);
+  if (have_frame_ && texture_) {
+    const SDL_Rect place{frame_left_, frame_top_, texture_width_, texture_height_};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &place);
+  }
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlHost::SetCaption(const std::string& caption) {
+  if (window_) SDL_SetWindowTitle(window_, caption.c_str());
+}
+
+void SdlHost::SetBordered(bool bordered) {
+  if (!window_) return;
+  SDL_SetWindowBordered(window_, bordered ? SDL_TRUE : SDL_FALSE);
+  SDL_SetWindowResizable(window_, bordered ? SDL_TRUE : SDL_FALSE);
+}
+
+void SdlHost::ShowError(const std::string& title, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window_);
+}
+
+std::uint64_t SdlHost::NowMs() const { return SDL_GetTicks64(); }
+
+namespace {
+
+std::optional<shell::MouseButton> ButtonOf(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return shell::MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return shell::MouseButton::Right;
+    case SDL_BUTTON_MIDDLE: return shell::MouseButton::Middle;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<shell::EditKey> EditKeyOf(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_LEFT: return shell::EditKey::Left;
+    case SDLK_RIGHT: return shell::EditKey::Right;
+    case SDLK_UP: return shell::EditKey::Up;
+    case SDLK_DOWN: return shell::EditKey::Down;
+    case SDLK_HOME: return shell::EditKey::Home;
+    case SDLK_END: return shell::EditKey::End;
+    case SDLK_PAGEUP: return shell::EditKey::PageUp;
+    case SDLK_PAGEDOWN: return shell::EditKey::PageDown;
+    case SDLK_BACKSPACE: return shell::EditKey::Backspace;
+    case SDLK_DELETE: return shell::EditKey::Delete;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return shell::EditKey::Enter;
+    default: return std::nullopt;
+  }
+}
+
+// The control characters a key press also types.
+std::optional<char> TypedControlOf(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_BACKSPACE: return '\b';
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return '\r';
+    case SDLK_ESCAPE: return '\x1b';
+    case SDLK_TAB: return '\t';
+    default: return std::nullopt;
+  }
+}
+
+// Typed text arrives as UTF-8; the game's texts are Latin-1.
+void TypeText(const char* utf8, shell::Program& program) {
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
+    unsigned code = *p++;
+    if (code >= 0xC0 && code < 0xE0 && (*p & 0xC0) == 0x80) code = ((code & 0x1F) << 6) | (*p++ & 0x3F);
+    else if (code >= 0x80) {
+      while ((*p & 0xC0) == 0x80) ++p;
+      continue;
+    }
+    if (code < 256) program.KeyPress(static_cast<char>(code));
+  }
+}
+
+}  // namespace
+
+void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
+  switch (event.type) {
+    case SDL_QUIT: Quit(); break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+        program.CloseWindow();
+      } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        Redraw();
+      }
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (const auto button = ButtonOf(event.button.button)) program.MouseDown(event.button.x, event.button.y, *button);
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (const auto button = ButtonOf(event.button.button)) program.MouseUp(event.button.x, event.button.y, *button);
+      break;
+    case SDL_MOUSEMOTION: program.MouseMove(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEWHEEL: {
+      int x = 0, y = 0;
+      SDL_GetMouseState(&x, &y);
+      program.Wheel(x, y, event.wheel.y);
+      break;
+    }
+    case SDL_TEXTINPUT: TypeText(event.text.text, program); break;
+    case SDL_KEYDOWN:
+      if (const auto key = EditKeyOf(event.key.keysym.sym)) program.EditKeyPress(*key);
+      if (const auto typed = TypedControlOf(event.key.keysym.sym)) program.KeyPress(*typed);
+      break;
+    default: break;
+  }
+}
+
+bool SdlHost::RunOnce(shell::Program& program) {
+  SDL_Event event;
+  while (!quitting_ && SDL_PollEvent(&event)) Handle(event, program);
+  if (quitting_) return false;
+  const std::uint64_t now = NowMs();
+  audio_.AdvanceSilently(now);
+  program.Advance(now);
+  return !quitting_;
+}
+
+void SdlHost::Run(shell::Program& program) {
+  while (RunOnce(program)) SDL_Delay(5);
+}
+
+}  // namespace platform

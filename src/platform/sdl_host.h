@@ -1,0 +1,83 @@
+#pragma once
+#include <SDL.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/disk_files.h"
+#include "shell/host.h"
+
+namespace shell { class Program; }
+
+namespace platform {
+
+// The sound output: one SDL audio device, or silence when the machine has none, in which case
+// the voices are still moved on by the clock so that they end as they would.
+class SdlAudio : public shell::AudioOutput {
+ public:
+  SdlAudio();
+  ~SdlAudio() override;
+  int SampleRate() const override { return rate_; }
+  void Attach(shell::SoundMixer* mixer) override;
+  void Lock() override;
+  void Unlock() override;
+
+  // Without a device: mixes the time that passed into nowhere.
+  void AdvanceSilently(std::uint64_t now_ms);
+
+ private:
+  static void Callback(void* self, Uint8* stream, int length);
+
+  SDL_AudioDeviceID device_ = 0;
+  int rate_ = 44100;
+  shell::SoundMixer* mixer_ = nullptr;
+  std::uint64_t silent_clock_ = 0;
+};
+
+// One window for every screen, borderless over the whole display.
+class SdlHost : public shell::Host {
+ public:
+  explicit SdlHost(std::string program_folder);
+  ~SdlHost() override;
+
+  bool Ready() const { return window_ != nullptr; }
+
+  shell::WindowSize ClientSize() const override;
+  void Present(const gfx::Picture& frame, int left, int top) override;
+  void SetCaption(const std::string& caption) override;
+  void SetBordered(bool bordered) override;
+  void ShowError(const std::string& title, const std::string& text) override;
+  std::uint64_t NowMs() const override;
+  void Quit() override { quitting_ = true; }
+  shell::AudioOutput& Audio() override { return audio_; }
+  career::Files& WorkingFolder() override { return files_; }
+  std::string ProgramFolder() const override { return program_folder_; }
+
+  // Handles the waiting events and fires the due timers; false once the program is to end.
+  bool RunOnce(shell::Program& program);
+  void Run(shell::Program& program);
+
+ private:
+  void Handle(const SDL_Event& event, shell::Program& program);
+  void Redraw();
+
+  std::string program_folder_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int texture_width_ = 0;
+  int texture_height_ = 0;
+  int frame_left_ = 0;
+  int frame_top_ = 0;
+  bool have_frame_ = false;
+  bool quitting_ = false;
+  SdlAudio audio_;
+  DiskFiles files_;
+};
+
+// The folder of the running program, without a trailing slash.
+std::string RunningProgramFolder();
+
+}  // namespace platform

@@ -1,0 +1,240 @@
+#include "shell/program.h"
+
+#include <exception>
+
+#include "career/io_error.h"
+#include "career/save_file.h"
+#include "help/help_screen.h"
+#include "match/match_screen.h"
+#include "shell/options_screen.h"
+#include "shell/title_screen.h"
+#include "team/gear_page.h"
+#include "team/recruitment_screen.h"
+#include "team/team_building_screen.h"
+#include "team/team_page.h"
+#include "tour/next_match_screen.h"
+#include "tour/result_screen.h"
+#include "tour/travel_screen.h"
+#include "tour/victory_screen.h"
+#include "tour/world_screen.h"
+#include "training/speed_training.h"
+#include "training/tag_duel.h"
+#include "training/target_shooting.h"
+#include "training/training_menu.h"
+
+namespace shell {
+
+Program::Program(Host& host)
+    : Career(career::EmptyCareerRecord()), Sounds(host.Audio()), host_(host) {
+  CreateScreens();
+}
+
+Program::~Program() = default;
+
+template <typename T>
+std::unique_ptr<T> Program::Create() {
+  auto screen = std::make_unique<T>(*this);
+  screens_.push_back(screen.get());
+  return screen;
+}
+
+void Program::CreateScreens() {
+  form1_ = Create<TForm1>();
+  form2_ = Create<team::TForm2>();
+  form3_ = Create<TForm3>();
+  form4_ = Create<team::TForm4>();
+  form5_ = Create<tour::TForm5>();
+  form6_ = Create<team::TForm6>();
+  form7_ = Create<tour::TForm7>();
+  form8_ = Create<match::TForm8>();
+  form9_ = Create<tour::TForm9>();
+  form10_ = Create<tour::TForm10>();
+  form11_ = Create<tour::TForm11>();
+  form12_ = Create<team::TForm12>();
+  form13_ = Create<help::TForm13>();
+  form16_ = Create<training::TForm16>();
+  form17_ = Create<training::TForm17>();
+  form18_ = Create<training::TForm18>();
+  form19_ = Create<training::TForm19>();
+}
+
+std::string Program::Start() {
+  auto pictures = std::make_shared<PictureStore>();
+  const std::string failed = pictures->LoadAll(host_.ProgramFolder() + "/pictures");
+  if (!failed.empty()) return failed;
+  return Start(std::move(pictures));
+}
+
+std::string Program::Start(std::shared_ptr<const PictureStore> pictures) {
+  const std::string missing_sound = Sounds.Open(WorkingFolder());
+  if (!missing_sound.empty()) return "Cannot open the sound file " + missing_sound;
+  const std::string missing_font = fonts_.LoadFrom(host_.ProgramFolder() + "/fonts");
+  if (!missing_font.empty()) return "Cannot load the font " + missing_font;
+  pictures_ = std::move(pictures);
+  now_ = host_.NowMs();
+  Rng.Reseed(static_cast<std::uint32_t>(now_));
+  Form1().Show();
+  EnableTick(Form1());
+  EnableTick(Form11());
+  Form1().Timer2.Enabled = true;
+  Form1().Timer2.Due = now_ + Form1().Timer2.Interval;
+  UpdateWindow();
+  return {};
+}
+
+void Program::FireWhenDue(Timer& timer, const std::function<void()>& tick) {
+  if (!timer.Enabled || now_ < timer.Due) return;
+  timer.Due = now_ + static_cast<std::uint64_t>(timer.Interval);
+  Guarded(tick);
+}
+
+void Program::Advance(std::uint64_t now_ms) {
+  now_ = now_ms;
+  FireWhenDue(Form1().Timer2, [this] { Form1().Timer2Timer(); });
+  for (Screen* screen : screens_) FireWhenDue(screen->Timer1, [screen] { screen->Timer1Timer(); });
+  UpdateWindow();
+}
+
+void Program::EnableTick(Screen& screen) {
+  if (screen.Timer1.Enabled) return;
+  screen.Timer1.Enabled = true;
+  screen.Timer1.Due = now_ + static_cast<std::uint64_t>(screen.Timer1.Interval);
+}
+
+void Program::DisableTick(Screen& screen) { screen.Timer1.Enabled = false; }
+
+void Program::SwitchScreen(Screen& from, Screen& to) {
+  DisableTick(from);
+  EnableTick(to);
+  to.Show();
+  from.Hide();
+}
+
+Screen* Program::VisibleScreen() const {
+  Screen* shown = nullptr;
+  for (Screen* screen : screens_) {
+    if (screen->Visible() && (!shown || screen->ShownSerial() > shown->ShownSerial())) shown = screen;
+  }
+  return shown;
+}
+
+void Program::ReportError(const std::string& text) {
+  const bool ends_in_stop = !text.empty() && text.back() == '.';
+  host_.ShowError(kProgramTitle, ends_in_stop ? text : text + ".");
+}
+
+void Program::Guarded(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const career::IoError& error) {
+    ReportError(error.what());
+  } catch (const std::exception& error) {
+    ReportError(error.what());
+  }
+}
+
+void Program::SaveCareer() { career::SaveCareer(Career, WorkingFolder()); }
+void Program::LoadCareer() { career::LoadCareer(Career, WorkingFolder()); }
+
+int Program::PictureLeft() const { return host_.ClientSize().width / 2 - kPictureWidth / 2; }
+int Program::PictureTop() const { return host_.ClientSize().height / 2 - kPictureHeight / 2; }
+
+bool Program::ToPicture(const Screen& screen, int x, int y, int& px, int& py) const {
+  px = x - PictureLeft();
+  py = y - PictureTop();
+  return screen.Input().Contains(px, py);
+}
+
+void Program::MouseDown(int x, int y, MouseButton button) {
+  Screen* screen = VisibleScreen();
+  if (!screen) return;
+  if (screen->DrawsWholeWindow()) {
+    Guarded([&] { screen->WindowMouseDown(button, x, y); });
+  } else {
+    int px = 0, py = 0;
+    if (ToPicture(*screen, x, y, px, py)) {
+      pressed_screen_ = screen;
+      if (button == MouseButton::Left) left_pressed_inside_ = true;
+      Guarded([&] { screen->InputMouseDown(button, px, py); });
+    }
+  }
+  UpdateWindow();
+}
+
+void Program::MouseUp(int x, int y, MouseButton button) {
+  Screen* screen = VisibleScreen();
+  if (screen && screen->DrawsWholeWindow()) {
+    Guarded([&] { screen->WindowMouseUp(button, x, y); });
+  } else if (screen && screen == pressed_screen_) {
+    // The input picture keeps the mouse from press to release, so the release reaches it
+    // wherever it happens; only a release over it completes a click.
+    int px = 0, py = 0;
+    const bool over = ToPicture(*screen, x, y, px, py);
+    if (button == MouseButton::Left && left_pressed_inside_ && over) Guarded([&] { screen->InputClick(px, py); });
+    if (screen->Visible() && screen == VisibleScreen()) Guarded([&] { screen->InputMouseUp(button, px, py); });
+  }
+  if (button == MouseButton::Left) left_pressed_inside_ = false;
+  pressed_screen_ = nullptr;
+  UpdateWindow();
+}
+
+void Program::MouseMove(int x, int y) {
+  Screen* screen = VisibleScreen();
+  if (!screen) return;
+  if (screen->DrawsWholeWindow()) {
+    Guarded([&] { screen->WindowMouseMove(x, y); });
+  } else {
+    int px = 0, py = 0;
+    if (ToPicture(*screen, x, y, px, py)) Guarded([&] { screen->InputMouseMove(px, py); });
+  }
+  UpdateWindow();
+}
+
+void Program::KeyPress(char key) {
+  if (Screen* screen = VisibleScreen()) Guarded([&] { screen->FormKeyPress(key); });
+  UpdateWindow();
+}
+
+void Program::EditKeyPress(EditKey key) {
+  if (Screen* screen = VisibleScreen()) Guarded([&] { screen->WindowEditKey(key); });
+  UpdateWindow();
+}
+
+void Program::Wheel(int x, int y, int steps) {
+  if (Screen* screen = VisibleScreen()) Guarded([&] { screen->WindowWheel(x, y, steps); });
+  UpdateWindow();
+}
+
+bool Program::CloseWindow() {
+  Screen* screen = VisibleScreen();
+  if (!screen || screen == form1_.get()) {
+    host_.Quit();
+    return true;
+  }
+  screen->Hide();
+  UpdateWindow();
+  return false;
+}
+
+void Program::FrameChanged(Screen& screen) {
+  if (&screen == VisibleScreen()) frame_dirty_ = true;
+}
+
+void Program::UpdateWindow() {
+  const Screen* screen = VisibleScreen();
+  if (!screen) return;
+  if (!window_known_ || screen->Caption() != caption_shown_) host_.SetCaption(caption_shown_ = screen->Caption());
+  if (!window_known_ || screen->Bordered != bordered_shown_) host_.SetBordered(bordered_shown_ = screen->Bordered);
+  window_known_ = true;
+  if (screen != presented_screen_) frame_dirty_ = true;
+  presented_screen_ = screen;
+  if (!frame_dirty_ || !screen->LastFrame()) return;
+  frame_dirty_ = false;
+  if (screen->DrawsWholeWindow()) {
+    host_.Present(*screen->LastFrame(), 0, 0);
+  } else {
+    host_.Present(*screen->LastFrame(), PictureLeft(), PictureTop());
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,104 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "gfx/canvas.h"
+
+namespace shell {
+
+class Program;
+
+enum class MouseButton { Left, Right, Middle };
+
+// Keys that the help screen's text box needs beyond typed characters.
+enum class EditKey { Left, Right, Up, Down, Home, End, PageUp, PageDown, Backspace, Delete, Enter };
+
+struct Timer {
+  bool Enabled = false;
+  int Interval = 100;
+  std::uint64_t Due = 0;
+};
+
+// The transparent picture over the screen's picture area that receives the mouse.
+struct InputPicture {
+  int Width = 793;
+  int Height = 585;
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
+};
+
+inline constexpr int kPictureWidth = 800;
+inline constexpr int kPictureHeight = 600;
+
+// One screen of the game. Its tick draws a fresh 800 x 600 picture; its mouse handlers
+// receive picture coordinates, only inside its input picture.
+class Screen {
+ public:
+  Screen(Program& program, int number, std::string caption, InputPicture input = {});
+  virtual ~Screen() = default;
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  int Number() const { return number_; }
+  const std::string& Caption() const { return caption_; }
+  const InputPicture& Input() const { return input_; }
+
+  bool Visible() const { return visible_; }
+  void Show();
+  void Hide();
+  std::uint64_t ShownSerial() const { return shown_serial_; }
+
+  Timer Timer1;
+  // The title screen's closing state gives its window a normal border.
+  bool Bordered = false;
+
+  virtual void Timer1Timer();
+  virtual void InputMouseDown(MouseButton, int, int) {}
+  virtual void InputClick(int, int) {}
+  virtual void InputMouseUp(MouseButton, int, int) {}
+  virtual void InputMouseMove(int, int) {}
+  virtual void FormKeyPress(char) {}
+
+  // A screen built from window controls instead of the centred picture gets the window's own
+  // coordinates and keys.
+  virtual bool DrawsWholeWindow() const { return false; }
+  virtual void WindowMouseDown(MouseButton, int, int) {}
+  virtual void WindowMouseUp(MouseButton, int, int) {}
+  virtual void WindowMouseMove(int, int) {}
+  virtual void WindowWheel(int, int, int) {}
+  virtual void WindowEditKey(EditKey) {}
+
+  const std::optional<gfx::Picture>& LastFrame() const { return last_frame_; }
+  void KeepFrame(const gfx::Picture& frame);
+
+ protected:
+  Program& program_;
+
+ private:
+  int number_;
+  std::string caption_;
+  InputPicture input_;
+  bool visible_ = false;
+  std::uint64_t shown_serial_ = 0;
+  std::optional<gfx::Picture> last_frame_;
+};
+
+// A tick's off-screen picture. It is copied to the screen's window when Copy is called or,
+// whatever happened while drawing, when the tick leaves.
+class Frame {
+ public:
+  Frame(Screen& screen, gfx::FontLibrary* fonts, int width = kPictureWidth, int height = kPictureHeight);
+  ~Frame();
+  Frame(const Frame&) = delete;
+  Frame& operator=(const Frame&) = delete;
+
+  gfx::Canvas& Canvas() { return canvas_; }
+  void Copy();
+
+ private:
+  Screen& screen_;
+  gfx::Canvas canvas_;
+  bool copied_ = false;
+};
+
+}  // namespace shell

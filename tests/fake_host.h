@@ -1,0 +1,181 @@
+#pragma once
+// A headless host for driving the whole game in tests: a clock you move, input in picture
+// coordinates, the last frame kept, sounds advanced with the clock, error boxes recorded,
+// and a working folder in memory that can be made to fail at any step.
+#include <cstring>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/host.h"
+#include "shell/picture_store.h"
+#include "shell/program.h"
+#include "shell/sound_bank.h"
+
+namespace testing_support {
+
+// One millisecond is one sample, so a sound's length in samples is its length in milliseconds.
+class FakeAudio : public shell::AudioOutput {
+ public:
+  int SampleRate() const override { return 1000; }
+  void Attach(shell::SoundMixer* mixer) override { mixer_ = mixer; }
+  void Lock() override {}
+  void Unlock() override {}
+  void Advance(int ms) {
+    if (!mixer_ || ms <= 0) return;
+    std::vector<std::int16_t> out(static_cast<std::size_t>(ms));
+    mixer_->Mix(out.data(), ms);
+  }
+
+ private:
+  shell::SoundMixer* mixer_ = nullptr;
+};
+
+class MemoryFiles : public career::Files {
+ public:
+  std::map<std::string, std::vector<std::uint8_t>> files;
+  // Error codes to answer with at each step (0: the step works).
+  int fail_create = 0, fail_write = 0, fail_close = 0, fail_rename = 0;
+  // Bytes that reach the file before a failing write stops.
+  std::size_t write_before_failing = 0;
+
+  int Read(const std::string& name, std::size_t max_bytes, std::vector<std::uint8_t>& bytes) override {
+    const auto found = files.find(name);
+    if (found == files.end()) return 2;
+    bytes.assign(found->second.begin(), found->second.begin() + std::min(max_bytes, found->second.size()));
+    return 0;
+  }
+  int Create(const std::string& name) override {
+    if (fail_create) return fail_create;
+    files[name].clear();
+    return 0;
+  }
+  int Write(const std::string& name, std::span<const std::uint8_t> bytes) override {
+    auto& file = files[name];
+    if (fail_write) {
+      file.insert(file.end(), bytes.begin(), bytes.begin() + std::min(write_before_failing, bytes.size()));
+      return fail_write;
+    }
+    file.insert(file.end(), bytes.begin(), bytes.end());
+    return 0;
+  }
+  int Close(const std::string&) override { return fail_close; }
+  int Rename(const std::string& from, const std::string& to) override {
+    if (fail_rename) return fail_rename;
+    const auto found = files.find(from);
+    if (found == files.end()) return 2;
+    files[to] = found->second;
+    files.erase(from);
+    return 0;
+  }
+  void Remove(const std::string& name) override { files.erase(name); }
+};
+
+// A short wave file of 16-bit mono samples at 1000 Hz: `ms` samples long.
+inline std::vector<std::uint8_t> MakeWave(int ms, std::int16_t level = 1000) {
+  const std::uint32_t data_size = static_cast<std::uint32_t>(ms) * 2;
+  std::vector<std::uint8_t> bytes;
+  auto put32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i))); };
+  auto put16 = [&](std::uint16_t v) { bytes.push_back(static_cast<std::uint8_t>(v)); bytes.push_back(static_cast<std::uint8_t>(v >> 8)); };
+  auto tag = [&](const char* t) { bytes.insert(bytes.end(), t, t + 4); };
+  tag("RIFF"); put32(36 + data_size); tag("WAVE");
+  tag("fmt "); put32(16); put16(1); put16(1); put32(1000); put32(2000); put16(2); put16(16);
+  tag("data"); put32(data_size);
+  for (int i = 0; i < ms; ++i) put16(static_cast<std::uint16_t>(level));
+  return bytes;
+}
+
+class FakeHost : public shell::Host {
+ public:
+  FakeHost() {
+    for (int i = 0; i < shell::kSoundCount; ++i) files.files[shell::SoundFileName(static_cast<shell::Sound>(i))] = MakeWave(300);
+  }
+
+  shell::WindowSize client{800, 600};
+  std::uint64_t now = 1000;
+  std::optional<gfx::Picture> frame;
+  int frame_left = 0, frame_top = 0, frames_presented = 0;
+  std::string caption;
+  bool bordered = false;
+  bool quit = false;
+  std::vector<std::string> errors;
+  FakeAudio audio;
+  MemoryFiles files;
+  std::string program_folder = SPLATVANE_GAME_DIR;
+
+  shell::WindowSize ClientSize() const override { return client; }
+  void Present(const gfx::Picture& picture, int left, int top) override {
+    frame = picture;
+    frame_left = left;
+    frame_top = top;
+    ++frames_presented;
+  }
+  void SetCaption(const std::string& text) override { caption = text; }
+  void SetBordered(bool value) override { bordered = value; }
+  void ShowError(const std::string&, const std::string& text) override { errors.push_back(text); }
+  std::uint64_t NowMs() const override { return now; }
+  void Quit() override { quit = true; }
+  shell::AudioOutput& Audio() override { return audio; }
+  career::Files& WorkingFolder() override { return files; }
+  std::string ProgramFolder() const override { return program_folder; }
+};
+
+// Every picture of the game folder, decoded once per test process.
+inline std::shared_ptr<const shell::PictureStore> GamePictures() {
+  static const std::shared_ptr<const shell::PictureStore> store = [] {
+    auto loaded = std::make_shared<shell::PictureStore>();
+    loaded->LoadAll(std::string(SPLATVANE_GAME_DIR) + "/pictures");
+    return loaded;
+  }();
+  return store;
+}
+
+// A started game on a fake host, with a fixed seed. Pictures are left out unless asked for,
+// so that most tests stay quick.
+class Game {
+ public:
+  explicit Game(bool with_pictures = false) : program(host) {
+    program.Rng.FixSeed(12345);
+    const std::string failed = program.Start(with_pictures ? GamePictures() : std::make_shared<shell::PictureStore>());
+    if (!failed.empty()) throw std::runtime_error(failed);
+  }
+
+  // Moves the clock on in steps of 10 ms, firing timers and playing sounds as the real loop does.
+  void Wait(int ms) {
+    for (int waited = 0; waited < ms; waited += 10) {
+      host.now += 10;
+      host.audio.Advance(10);
+      program.Advance(host.now);
+    }
+  }
+  // One tick of every enabled screen timer (and the watchdog).
+  void Tick() { Wait(100); }
+
+  // Presses and releases at picture coordinates of the visible screen.
+  int WindowX(int x) const { return host.client.width / 2 - 400 + x; }
+  int WindowY(int y) const { return host.client.height / 2 - 300 + y; }
+  void Press(int x, int y, shell::MouseButton button = shell::MouseButton::Left) { program.MouseDown(WindowX(x), WindowY(y), button); }
+  void Release(int x, int y, shell::MouseButton button = shell::MouseButton::Left) { program.MouseUp(WindowX(x), WindowY(y), button); }
+  void Click(int x, int y, shell::MouseButton button = shell::MouseButton::Left) {
+    Press(x, y, button);
+    Release(x, y, button);
+  }
+  void Move(int x, int y) { program.MouseMove(WindowX(x), WindowY(y)); }
+
+  // Makes one screen the only visible and active one, as a hand-over to it would.
+  void ShowOnly(shell::Screen& screen) {
+    for (shell::Screen* other : program.Screens()) {
+      other->Hide();
+      program.DisableTick(*other);
+    }
+    screen.Show();
+    program.EnableTick(screen);
+  }
+
+  FakeHost host;
+  shell::Program program;
+};
+
+}  // namespace testing_support
