@@ -73,7 +73,7 @@ function cashreg(random) {
   d.addInto(out, keyClick(), 0, 1);
   d.addInto(out, keyClick(), 0.055, 1.2);
   const ring = d.mix([kit.bell(2093, 0.95, 0.45), 1], [kit.bell(2637, 0.95, 0.35), 0.6]);
-  d.addInto(out, d.shaped(ring, d.strike(0.001, 0.3)), 0.09, 0.8);
+  d.addInto(out, d.shaped(ring, d.strike(0.001, 0.6)), 0.09, 0.8);
   const slide = d.shaped(d.bandpass(d.whiteNoise(0.2, random), 900, 0.8), (t) => Math.sin((Math.PI * t) / 0.2));
   d.addInto(out, slide, 0.16, 0.25);
   const thunk = d.shaped(d.sine(0.15, (t) => 110 - 40 * t), d.strike(0.002, 0.035));
