@@ -11,6 +11,7 @@ const areas = {
   training: require('./training'),
   lights: require('./lights'),
   travel: require('./travel'),
+  landmarks: require('./landmarks'),
 };
 
 function main() {
