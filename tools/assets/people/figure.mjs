@@ -69,7 +69,7 @@ export function skeleton(build, pose) {
     return limbJoints(shoulderOf(s), { ...spec, to: foregripPoint(markerPose) }, build.upperArm, build.foreArm, side ? 1 : -s);
   };
   const legSpec = (s) => pose.legs?.[s > 0 ? 'R' : 'L'] ?? { to: { x: s * build.legGap, y: -1.5 } };
-  const leg = (s) => limbJoints(hipOf(s), legSpec(s), build.thigh, build.shin, side ? -1 : s);
+  const leg = (s) => limbJoints(hipOf(s), legSpec(s), build.thigh, build.shin, side ? -1 : -s);
 
   const joints = {
     view, lean, headLean, pelvis, neckBase, head,

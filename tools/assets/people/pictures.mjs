@@ -2,6 +2,10 @@
 import { document } from './svg.mjs';
 import { FACES, facePortrait, blankPortrait, maskedPortrait, LARGE_OUTLINE, SMALL_OUTLINE } from './portraits.mjs';
 
+import { TEAM, OPPONENT, OPPONENT_B, suit } from './kits.mjs';
+import { lineupPoses, lineupFigure, stripFigure } from './lineup.mjs';
+import { PALETTE } from './svg.mjs';
+
 const picture = (form, image, width, height, body, viewBox) =>
   ({ form, image, width, height, svg: document(width, height, body, viewBox) });
 
@@ -19,4 +23,18 @@ function portraits() {
   ];
 }
 
-export const pictures = () => [...portraits()];
+function lineup() {
+  const set = (kit, first) => lineupPoses(kit.build).map((pose, i) => picture(7, first + i, 96, 255, lineupFigure(kit, pose)));
+  return [...set(TEAM.female, 34), ...set(TEAM.male, 38)];
+}
+
+function strip() {
+  return [
+    picture(8, 7, 38, 100, stripFigure(suit(TEAM.female, PALETTE.blue))),
+    picture(8, 8, 38, 100, stripFigure(suit(TEAM.male, PALETTE.steel))),
+    picture(8, 9, 38, 100, stripFigure(suit(OPPONENT, PALETTE.red))),
+    picture(8, 10, 38, 100, stripFigure(suit(OPPONENT_B, PALETTE.red))),
+  ];
+}
+
+export const pictures = () => [...portraits(), ...lineup(), ...strip()];
