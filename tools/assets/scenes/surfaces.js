@@ -101,13 +101,15 @@ function snowShade() {
   const drifts = makeFractalNoise(31, 5);
   const crust = makeFractalNoise(32, 3);
   const grain = seededRandom(33);
+  const ripples = makeNoise(35, 256);
   const shadow = hexColour('#B4C5DA');
   const bright = hexColour('#E6EDF6');
   return (x, y) => {
     const height = drifts(x / 160, y / 110);
     const slope = height - drifts((x + 6) / 160, (y - 6) / 110);
     let colour = mix(shadow, bright, 0.6 + slope * 7 + (height - 0.5) * 0.4);
-    colour = scale(colour, 1 + (crust(x / 7, y / 7) - 0.5) * 0.05 + (grain() - 0.5) * 0.03);
+    const windblown = (ripples(x / 26 + y / 90, y / 3.2) - 0.5) * 0.05;
+    colour = scale(colour, 1 + (crust(x / 7, y / 7) - 0.5) * 0.05 + windblown + (grain() - 0.5) * 0.03);
     return colour;
   };
 }
@@ -133,7 +135,7 @@ function stampPrint(pixels, cx, cy) {
     for (let x = Math.floor(cx - 4); x <= cx + 4; x++) {
       if (x < 0 || y < 0 || x >= pixels.width || y >= pixels.height) continue;
       const d = Math.hypot((x - cx) / 4, (y - cy) / 2.4);
-      if (d <= 1) setPixel(pixels, x, y, scale(getPixel(pixels, x, y), 0.955 + 0.03 * d));
+      if (d <= 1) setPixel(pixels, x, y, scale(getPixel(pixels, x, y), 0.93 + 0.05 * d));
     }
   }
 }
