@@ -2,7 +2,7 @@
 // One landmark or landscape for each country of the tour, in the order of the
 // country table, drawn as friendly flat illustrations at each picture's size.
 const { svgDocument, rect, circle, ellipse, path, group, polygon, line, linearGradient, defs, palette } = require('./lib/svg');
-const { seededRandom, between } = require('./lib/random');
+const { seededRandom } = require('./lib/random');
 
 const INK = palette.ink;
 const W = 200;

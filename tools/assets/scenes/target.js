@@ -2,7 +2,7 @@
 // The target range seen through the scope: a paintball field with a target board
 // whose centre and rings sit exactly where the shots are scored, plus the scope's
 // label, its four rounded corners and the windage gauge.
-const { svgDocument, rect, circle, ellipse, path, group, text, linearGradient, radialGradient, defs, palette, line, polygon } = require('./lib/svg');
+const { svgDocument, rect, circle, ellipse, path, group, text, linearGradient, defs, palette, line, polygon } = require('./lib/svg');
 const { seededRandom, between } = require('./lib/random');
 
 const INK = palette.ink;

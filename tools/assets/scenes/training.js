@@ -1,6 +1,6 @@
 'use strict';
 // The three training cards of the training menu, each a picture and its word.
-const { svgDocument, rect, circle, ellipse, path, group, text, line, linearGradient, radialGradient, defs, palette } = require('./lib/svg');
+const { svgDocument, rect, circle, ellipse, path, group, text, line, linearGradient, defs, palette } = require('./lib/svg');
 const { figure } = require('./lib/figure');
 
 const INK = palette.ink;
