@@ -1,7 +1,7 @@
 // One jointed paintball player, posed from joint angles or hand and foot targets.
 // Units: about 100 from sole to crown; origin on the ground between the feet; y points down.
 import { INK, PALETTE, el, group, n, pt, shade, add, sub, scale, len, dir, rotate } from './svg.mjs';
-import { marker, trophy, MARKER_FOREGRIP } from './gear.mjs';
+import { marker, trophy, splat, MARKER_FOREGRIP } from './gear.mjs';
 
 export const BUILDS = {
   female: {
@@ -36,7 +36,16 @@ function byAngles(root, first, second, l1, l2) {
   return { mid, end };
 }
 
+// Elbows hang low and a little outward unless told otherwise.
+function naturalReach(root, target, l1, l2, outward) {
+  const a = reach(root, target, l1, l2, 1);
+  const b = reach(root, target, l1, l2, -1);
+  const score = (j) => j.mid.y + 0.4 * outward * (j.mid.x - root.x);
+  return score(a) >= score(b) ? a : b;
+}
+
 function limbJoints(root, spec, l1, l2, fallbackBend) {
+  if (spec.to && spec.bend === undefined && typeof fallbackBend === 'object') return naturalReach(root, spec.to, l1, l2, fallbackBend.outward);
   if (spec.to) return reach(root, spec.to, l1, l2, spec.bend ?? fallbackBend);
   return byAngles(root, spec.first ?? 0, spec.second ?? 0, l1, l2);
 }
@@ -54,10 +63,10 @@ export function skeleton(build, pose) {
   const shoulderOf = (s) => toFigure(side ? { x: s * 1.2, y: -build.torso + 3 } : { x: s * (build.shoulderHalf - 2.4), y: -build.torso + 3.2 });
   const hipOf = (s) => add(pelvis, rotate(side ? { x: s * 1, y: 0 } : { x: s * (build.hipHalf - 3.2), y: 0 }, lean * 0.3));
   const headLean = lean + (pose.headTilt ?? 0);
-  const head = add(neckBase, rotate({ x: 0, y: -build.neck - build.headR * 0.85 }, headLean));
+  const head = add(neckBase, rotate({ x: 0, y: -build.neck - build.headR * 0.85 + (pose.headDrop ?? 0) }, headLean));
 
   const armSpec = (s) => pose.arms?.[s > 0 ? 'R' : 'L'] ?? { first: s * 8, second: 0 };
-  const freeArm = (s) => limbJoints(shoulderOf(s), armSpec(s), build.upperArm, build.foreArm, side ? 1 : -s);
+  const freeArm = (s) => limbJoints(shoulderOf(s), armSpec(s), build.upperArm, build.foreArm, side ? 1 : { outward: s });
   const holding = pose.marker ? pose.marker.hand ?? 'R' : null;
   const holdingArm = holding ? freeArm(holding === 'R' ? 1 : -1) : null;
   const markerPose = pose.marker ? { ...pose.marker, at: pose.marker.at ?? holdingArm.end } : null;
@@ -66,7 +75,7 @@ export function skeleton(build, pose) {
     if (name === holding) return holdingArm;
     const spec = armSpec(s);
     if (!(spec.grip && markerPose)) return freeArm(s);
-    return limbJoints(shoulderOf(s), { ...spec, to: foregripPoint(markerPose) }, build.upperArm, build.foreArm, side ? 1 : -s);
+    return limbJoints(shoulderOf(s), { ...spec, to: foregripPoint(markerPose) }, build.upperArm, build.foreArm, side ? 1 : { outward: s });
   };
   const legSpec = (s) => pose.legs?.[s > 0 ? 'R' : 'L'] ?? { to: { x: s * build.legGap, y: -1.5 } };
   const leg = (s) => limbJoints(hipOf(s), legSpec(s), build.thigh, build.shin, side ? -1 : -s);
@@ -198,7 +207,7 @@ function backDetails(b, look, o) {
 
 function torsoSide(b, look, o, skel) {
   const t = b.torso;
-  const outline = `M-4.5,${n(-t + 1)} Q1,${n(-t - 1.5)} 5.2,${n(-t + 2)} Q7.2,${n(-t * 0.6)} 5.6,-8 L5,-2 L-5.4,-2 L-6,-10 Q-7.2,${n(-t * 0.6)} -4.5,${n(-t + 1)} Z`;
+  const outline = `M-5.5,${n(-t + 1)} Q1,${n(-t - 2)} 6.2,${n(-t + 2)} Q8.6,${n(-t * 0.6)} 6.6,-8 L6,-2 L-6.4,-2 L-7,-10 Q-8.4,${n(-t * 0.6)} -5.5,${n(-t + 1)} Z`;
   const id = `torso${clipCounter++}`;
   const clip = el('clipPath', { id }, el('path', { d: outline }));
   const base = el('path', { d: outline, fill: look.jersey });
@@ -218,7 +227,7 @@ function pantsFront(b, look, o, skel) {
 }
 
 function pantsSide(look, o, skel) {
-  return el('ellipse', { cx: skel.pelvis.x, cy: skel.pelvis.y, rx: 6, ry: 5, fill: shade(look.pants, -0.05), stroke: INK, 'stroke-width': o * 2 });
+  return el('ellipse', { cx: skel.pelvis.x, cy: skel.pelvis.y - 1, rx: 7, ry: 6, fill: shade(look.pants, -0.05), stroke: INK, 'stroke-width': o * 2 });
 }
 
 function neck(skel, b, look, o) {
@@ -255,7 +264,8 @@ function headFront(r, look, o) {
   const frame = el('rect', { x: -r * 0.98 + look2, y: -r * 0.62, width: r * 1.96, height: r * 0.76, rx: r * 0.3, fill: look.mask, ...line });
   const lens = el('rect', { x: -r * 0.8 + look2, y: -r * 0.5, width: r * 1.6, height: r * 0.52, rx: r * 0.22, fill: look.lens });
   const glint = el('path', { d: `M${n(-r * 0.6 + look2)},${n(-r * 0.12)} L${n(-r * 0.28 + look2)},${n(-r * 0.44)} L${n(-r * 0.1 + look2)},${n(-r * 0.44)} L${n(-r * 0.42 + look2)},${n(-r * 0.12)} Z`, fill: '#FFFFFF', opacity: 0.75 });
-  return [ponytail(r, look, o, look.swing ?? 0), skull, cap, strap, guard, ...vents, frame, lens, glint];
+  const nod = group([guard, ...vents, frame, lens, glint], { transform: `translate(0,${n((look.nod ?? 0) * r * 0.3)})` });
+  return [ponytail(r, look, o, look.swing ?? 0), skull, cap, strap, nod];
 }
 
 function headSide(r, look, o) {
@@ -290,6 +300,12 @@ function markerDrawing(m, o, look) {
   return group([marker(o / s, look.markerColour, look.hopper)], { transform });
 }
 
+// Where a paintball burst on the jersey.
+function hitMark(skel, hit, o) {
+  const at = add(skel.pelvis, rotate(hit.at, skel.lean));
+  return splat(at.x, at.y, hit.radius ?? 5, hit.colour, hit.seed ?? 3, o * 0.7);
+}
+
 function trophyDrawing(at, o) {
   return group([trophy(o)], { transform: `translate(${pt(at)})` });
 }
@@ -309,12 +325,13 @@ export function drawFigure(build, look, pose, pxPerUnit, outlinePx = 1.7) {
   const gloveR = glove(skel.arms.R.end, look, o, 0);
   const gun = skel.marker ? markerDrawing(skel.marker, o, look) : '';
   const cup = pose.trophyAt ? trophyDrawing(pose.trophyAt, o) : '';
-  const torso = view === 'side' ? torsoSide(build, look, o, skel) : torsoFront(build, look, o, skel, view === 'back');
+  const hit = pose.hit ? hitMark(skel, pose.hit, o) : '';
+  const torso = (view === 'side' ? torsoSide(build, look, o, skel) : torsoFront(build, look, o, skel, view === 'back')) + hit;
   const pants = view === 'side' ? pantsSide(look, o, skel) : pantsFront(build, look, o, skel);
-  const theHead = neck(skel, build, look, o) + head(skel, build, { ...look, look: (pose.look ?? 0) * build.headR * 0.18, swing: pose.swing ?? 6 }, o);
+  const theHead = neck(skel, build, look, o) + head(skel, build, { ...look, look: (pose.look ?? 0) * build.headR * 0.18, swing: pose.swing ?? 6, nod: pose.nod ?? 0 }, o);
   const armsOrder = pose.armsBehind ? [] : [armL, armR];
   const layers = view === 'side'
-    ? [armL, gloveL, legL + shoeL, pants, torso, legR + shoeR, theHead, gun, armR, gloveR, cup]
+    ? [armL, gloveL, legL + shoeL, legR + shoeR, pants, torso, theHead, armR, gun, gloveR, cup]
     : view === 'back'
       ? [gun, cup, legL + shoeL, legR + shoeR, pants, torso, theHead, armL, armR, gloveL, gloveR]
       : [...(pose.armsBehind ? [armL, armR, gloveL, gloveR] : []), legL + shoeL, legR + shoeR, pants, torso, theHead, ...armsOrder, gun, cup, ...(pose.armsBehind ? [] : [gloveL, gloveR])];

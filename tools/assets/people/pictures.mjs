@@ -5,6 +5,10 @@ import { FACES, facePortrait, blankPortrait, maskedPortrait, LARGE_OUTLINE, SMAL
 import { TEAM, OPPONENT, OPPONENT_B, suit } from './kits.mjs';
 import { lineupPoses, lineupFigure, stripFigure } from './lineup.mjs';
 import { PALETTE } from './svg.mjs';
+import { frames, celebrating, slumping, liftingTrophy, running } from './loops.mjs';
+import { placed } from './lineup.mjs';
+import { pedestal } from './gear.mjs';
+import { standingPelvisY } from './figure.mjs';
 
 const picture = (form, image, width, height, body, viewBox) =>
   ({ form, image, width, height, svg: document(width, height, body, viewBox) });
@@ -37,4 +41,42 @@ function strip() {
   ];
 }
 
-export const pictures = () => [...portraits(), ...lineup(), ...strip()];
+function resultLoops() {
+  const kit = TEAM.female;
+  const draw = (pose) => placed(kit, pose, 100, 292, 2.2);
+  const victory = frames(18, celebrating(kit.build)).map((pose, i) => picture(9, 7 + i, 200, 300, draw(pose)));
+  const defeat = frames(18, slumping(kit.build)).map((pose, i) => picture(9, 25 + i, 200, 300, draw(pose)));
+  return [...victory, ...defeat];
+}
+
+function runner() {
+  const kit = TEAM.male;
+  return frames(9, running(kit.build)).map((pose, i) => picture(17, 1 + i, 100, 200, placed(kit, pose, 53, 194, 1.6)));
+}
+
+// Feet just above row 447, where the pedestal picture is drawn over the figure's lower edge.
+const PODIUM_GROUND = 446;
+
+function cheeringPoses() {
+  const male = standingPelvisY(TEAM.male.build);
+  const female = standingPelvisY(TEAM.female.build);
+  return {
+    left: { marker: { hand: 'L', angle: -105 }, arms: { L: { to: { x: -11, y: male - 20 } }, R: { to: { x: 14, y: male - 58 } } }, legs: { L: { to: { x: -6, y: -1.5 } }, R: { to: { x: 6.5, y: -1.5 } } }, headTilt: 5, look: 1 },
+    right: { marker: { hand: 'R', angle: -75, flip: true }, arms: { R: { to: { x: 11, y: female - 20 } }, L: { to: { x: -14, y: female - 56 } } }, legs: { L: { to: { x: -6, y: -1.5 } }, R: { to: { x: 6, y: -1.5 } } }, headTilt: -5, look: -1, swing: 9 },
+  };
+}
+
+function tourVictory() {
+  const poses = cheeringPoses();
+  const champion = TEAM.female;
+  const trophyFrames = frames(10, liftingTrophy(champion.build))
+    .map((pose, i) => picture(11, 4 + i, 250, 500, placed(champion, pose, 125, PODIUM_GROUND, 3.0)));
+  return [
+    picture(11, 1, 249, 117, pedestal(249, 117)),
+    picture(11, 2, 250, 500, placed(TEAM.male, poses.left, 125, PODIUM_GROUND, 3.0)),
+    picture(11, 3, 250, 500, placed({ ...TEAM.female, look: { ...TEAM.female.look, hair: '#1F1A1C' } }, poses.right, 125, PODIUM_GROUND, 3.0)),
+    ...trophyFrames,
+  ];
+}
+
+export const pictures = () => [...portraits(), ...lineup(), ...strip(), ...resultLoops(), ...runner(), ...tourVictory()];
