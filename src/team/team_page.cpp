@@ -1,9 +1,324 @@
 #include "team/team_page.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+
+#include "help/help_screen.h"
 #include "shell/program.h"
+#include "team/gear_page.h"
+#include "team/recruitment_screen.h"
+#include "tour/next_match_screen.h"
+#include "tour/travel_screen.h"
+#include "tour/victory_screen.h"
+#include "tour/world_screen.h"
+#include "training/training_menu.h"
 
 namespace team {
 
+namespace {
+
+using shell::Sound;
+
+constexpr int kTeamSize = 7;
+constexpr int kCountryCount = 20;
+constexpr int kTourFinished = 21;
+constexpr int kNoPortrait = 0;
+constexpr int kFemaleRecruitPortrait = -1;
+constexpr int kMaleRecruitPortrait = 21;
+// Where the airliner starts each flight.
+constexpr int kTravelPlaneStartX = -500;
+
+constexpr gfx::Color kPaleGreen{192, 220, 192};
+
+struct Point {
+  int x;
+  int y;
+};
+
+void Polyline(gfx::Canvas& canvas, std::initializer_list<Point> points) {
+  canvas.MoveTo(points.begin()->x, points.begin()->y);
+  for (auto point = points.begin() + 1; point != points.end(); ++point) canvas.LineTo(point->x, point->y);
+}
+
+int RowTop(int slot) { return 25 * slot + 55; }
+
+// The player rows of the table: slot 1 from y 80 to 105, each next one 25 further down.
+int SlotAtRow(int y) {
+  for (int slot = 1; slot <= kTeamSize; ++slot) {
+    if (y > RowTop(slot) && y < RowTop(slot) + 25) return slot;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int MarkerImage(int gear_level) { return gear_level >= 1 && gear_level <= 6 ? gear_level + 2 : 0; }
+
+int PortraitImage(int portrait) {
+  if (portrait >= 1 && portrait <= 20) return portrait + 16;
+  if (portrait == kNoPortrait) return 37;
+  if (portrait == kFemaleRecruitPortrait || portrait == kMaleRecruitPortrait) return 45;
+  return 0;
+}
+
+int FlagImage(int country) { return country >= 1 && country <= kCountryCount ? country + 13 : 0; }
+int CountryLabelImage(int country) { return country >= 1 && country <= kCountryCount ? country + 33 : 0; }
+
 TForm4::TForm4(shell::Program& program) : shell::Screen(program, 4, "Team Page") {}
+
+void TForm4::Timer1Timer() {
+  shell::Frame frame(*this, &program_.Fonts());
+  gfx::Canvas& canvas = frame.Canvas();
+  ClampLowTechGear();
+  StopJingles();
+  canvas.Draw(0, 0, program_.Picture(kTeamPageForm, 2));
+  if (program_.Career.TourStage == kTourFinished) HandOverToVictory();
+  ClampAttributes();
+  KeepMusic();
+  DrawIcons(canvas);
+  canvas.Font.Name = "Arial";
+  canvas.Font.Size = 14;
+  SkipHomeCountry();
+  DrawTeamTable(canvas);
+  DrawSelectedPortrait(canvas);
+  DrawRightOutlines(canvas);
+  DrawSelectedMarker(canvas);
+  DrawMoney(canvas);
+  DrawCareerStatistics(canvas);
+  DrawCountries(canvas);
+  DrawHoverText(canvas);
+  frame.Copy();
+}
+
+void TForm4::ClampLowTechGear() {
+  if (program_.Career.TechLevel != 1) return;
+  for (int slot = 1; slot <= kTeamSize; ++slot) {
+    career::int32& level = program_.Career.GearLevel[slot];
+    level = std::min(level, kLowTechGearCeiling);
+  }
+}
+
+void TForm4::StopJingles() {
+  program_.Sounds.Stop(Sound::Defeat);
+  program_.Sounds.Stop(Sound::Victory);
+}
+
+void TForm4::HandOverToVictory() {
+  program_.SwitchScreen(*this, program_.Form11());
+  program_.Sounds.Play(Sound::Victory);
+}
+
+void TForm4::ClampAttributes() {
+  career::CareerRecord& career = program_.Career;
+  for (int slot = 1; slot <= kTeamSize; ++slot) {
+    for (auto* attribute : {&career.Speed, &career.Endurance, &career.Agility, &career.Accuracy}) {
+      (*attribute)[slot] = std::min((*attribute)[slot], kAttributeCeiling);
+    }
+  }
+}
+
+void TForm4::KeepMusic() {
+  if (program_.Career.MusicOn == 1) program_.Sounds.Play(Sound::Drummers);
+  if (program_.Career.MusicOn == 0) program_.Sounds.Stop(Sound::Drummers);
+  if (program_.Career.TourStage == kTourFinished) program_.Sounds.Stop(Sound::Drummers);
+}
+
+void TForm4::SkipHomeCountry() {
+  if (program_.Career.TourStage == program_.Career.HomeCountry) ++program_.Career.TourStage;
+}
+
+void TForm4::DrawIcons(gfx::Canvas& canvas) const {
+  for (const MenuEntry& entry : kMenu) {
+    canvas.Draw(entry.icon_x, kMenuIconY, program_.Picture(kTeamPageForm, entry.icon_image));
+  }
+}
+
+void TForm4::DrawTeamTable(gfx::Canvas& canvas) const {
+  canvas.Brush.Color = gfx::colors::Silver;
+  canvas.FillRect(5, 50, 450, 321);
+  canvas.Pen.Color = gfx::colors::Black;
+  Polyline(canvas, {{5, 50}, {449, 50}, {449, 320}, {5, 320}, {5, 50}});
+  canvas.Font.Color = gfx::colors::Black;
+  canvas.TextOut(10, 52, "Player Name");
+  canvas.TextOut(200, 52, "Spd");
+  canvas.TextOut(250, 52, "End");
+  canvas.TextOut(300, 52, "Agi");
+  canvas.TextOut(350, 52, "Acc");
+  canvas.TextOut(400, 52, "Pnt");
+  for (int slot = 1; slot <= kTeamSize; ++slot) DrawPlayerRow(canvas, slot);
+}
+
+void TForm4::DrawPlayerRow(gfx::Canvas& canvas, int slot) const {
+  const career::CareerRecord& career = program_.Career;
+  const int y = RowTop(slot);
+  canvas.Font.Color = slot == program_.Shared.SelectedPlayer ? gfx::colors::Red : gfx::colors::Black;
+  canvas.TextOut(10, y, career.PlayerName[slot].Get());
+  canvas.TextOut(200, y, std::to_string(career.Speed[slot]));
+  canvas.TextOut(250, y, std::to_string(career.Endurance[slot]));
+  canvas.TextOut(300, y, std::to_string(career.Agility[slot]));
+  canvas.TextOut(350, y, std::to_string(career.Accuracy[slot]));
+  canvas.TextOut(400, y, std::to_string(career.Paint[slot]));
+}
+
+void TForm4::DrawSelectedPortrait(gfx::Canvas& canvas) const {
+  const int portrait = program_.Career.Portrait[program_.Shared.SelectedPlayer];
+  canvas.Draw(450, 75, program_.Picture(kTeamBuildingForm, PortraitImage(portrait)));
+}
+
+void TForm4::DrawRightOutlines(gfx::Canvas& canvas) const {
+  canvas.Pen.Color = gfx::colors::Black;
+  Polyline(canvas, {{449, 50}, {799, 50}, {799, 320}, {449, 320}});
+  Polyline(canvas, {{799, 320}, {799, 599}, {449, 599}, {449, 320}});
+}
+
+void TForm4::DrawSelectedMarker(gfx::Canvas& canvas) const {
+  const int level = program_.Career.GearLevel[program_.Shared.SelectedPlayer];
+  canvas.Draw(500, 330, program_.Picture(kTeamPageForm, MarkerImage(level)));
+}
+
+void TForm4::DrawMoney(gfx::Canvas& canvas) const {
+  const career::CareerRecord& career = program_.Career;
+  canvas.Font.Color = gfx::colors::Blue;
+  canvas.TextOut(10, 270, "Cash: $" + std::to_string(career.Cash));
+  canvas.TextOut(200, 270, "Wins: " + std::to_string(career.Wins));
+  canvas.TextOut(300, 270, "Losses: " + std::to_string(career.Losses));
+}
+
+void TForm4::DrawCareerStatistics(gfx::Canvas& canvas) const {
+  const career::CareerRecord& career = program_.Career;
+  const int slot = program_.Shared.SelectedPlayer;
+  canvas.Font.Color = gfx::colors::Black;
+  canvas.Brush.Color = gfx::colors::White;
+  canvas.TextOut(500, 480, "Tags For: ");
+  canvas.TextOut(500, 505, "Tags Against: ");
+  canvas.TextOut(500, 530, "Flag Pulls: ");
+  canvas.TextOut(500, 555, "Flag Hangs: ");
+  canvas.TextOut(700, 480, std::to_string(career.TagsFor[slot]));
+  canvas.TextOut(700, 505, std::to_string(career.TagsAgainst[slot]));
+  canvas.TextOut(700, 530, std::to_string(career.FlagPulls[slot]));
+  canvas.TextOut(700, 555, std::to_string(career.FlagHangs[slot]));
+}
+
+void TForm4::DrawCountries(gfx::Canvas& canvas) const {
+  const int home = program_.Career.HomeCountry;
+  const int stage = program_.Career.TourStage;
+  canvas.Draw(0, 321, program_.Picture(kOptionsForm, FlagImage(home)));
+  canvas.Draw(0, 521, program_.Picture(kOptionsForm, CountryLabelImage(home)));
+  canvas.Draw(220, 321, program_.Picture(kOptionsForm, FlagImage(stage)));
+  canvas.Draw(220, 521, program_.Picture(kOptionsForm, CountryLabelImage(stage)));
+}
+
+void TForm4::DrawHoverText(gfx::Canvas& canvas) const {
+  canvas.Font.Size = 12;
+  canvas.Font.Color = gfx::colors::Black;
+  canvas.Brush.Color = kPaleGreen;
+  if (const MenuEntry* entry = MenuEntryOf(program_.Shared.HoverItem)) {
+    canvas.TextOut(entry->hover_text_x, kHoverTextY, entry->hover_text);
+  }
+}
+
+void TForm4::Image1MouseMove(int x, int y) {
+  program_.Shared.HoverItem = static_cast<int>(HoveredItem(x, y));
+}
+
+void TForm4::Image1MouseDown(shell::MouseButton, int x, int y) {
+  if (x > 0 && x < 450) SelectPlayerAt(y);
+  CarryOut(ClickedItem(x, y));
+}
+
+void TForm4::SelectPlayerAt(int y) {
+  if (const int slot = SlotAtRow(y)) program_.Shared.SelectedPlayer = slot;
+  program_.Sounds.Play(Sound::Click);
+}
+
+void TForm4::CarryOut(MenuItem item) {
+  switch (item) {
+    case MenuItem::None: break;
+    case MenuItem::WorldInfo: OpenWorld(); break;
+    case MenuItem::GearInfo: OpenGear(); break;
+    case MenuItem::TrainPlayer: TrainPlayer(); break;
+    case MenuItem::UpgradeGear: UpgradeGear(); break;
+    case MenuItem::BuyPaint: BuyPaint(); break;
+    case MenuItem::ToggleMusic: ToggleMusic(); break;
+    case MenuItem::NextMatch: NextMatch(); break;
+    case MenuItem::Recruitment: OpenRecruitment(); break;
+    case MenuItem::ExitGame: ExitGame(); break;
+    case MenuItem::Questions: OpenHelp(); break;
+  }
+}
+
+void TForm4::OpenWorld() {
+  program_.SwitchScreen(*this, program_.Form5());
+  program_.Sounds.Play(Sound::Click);
+}
+
+void TForm4::OpenGear() {
+  program_.SwitchScreen(*this, program_.Form6());
+  program_.Sounds.Play(Sound::Click);
+}
+
+void TForm4::TrainPlayer() {
+  program_.Sounds.Play(Sound::Click);
+  if (program_.Career.Cash < kTrainingPrice) return;
+  program_.Career.Cash -= kTrainingPrice;
+  program_.SwitchScreen(*this, program_.Form16());
+}
+
+int TForm4::GearCeiling() const {
+  return program_.Career.TechLevel == 1 ? kLowTechGearCeiling : kHighTechGearCeiling;
+}
+
+void TForm4::UpgradeGear() {
+  program_.Sounds.Play(Sound::Click);
+  career::int32& level = program_.Career.GearLevel[program_.Shared.SelectedPlayer];
+  if (program_.Career.Cash < kUpgradePrice || level >= GearCeiling()) return;
+  program_.Career.Cash -= kUpgradePrice;
+  program_.Sounds.Play(Sound::CashRegister);
+  ++level;
+}
+
+void TForm4::BuyPaint() {
+  program_.Sounds.Play(Sound::Click);
+  career::int32& paint = program_.Career.Paint[program_.Shared.SelectedPlayer];
+  if (program_.Career.Cash < kPaintPrice || paint >= kPaintBuyingLimit) return;
+  program_.Career.Cash -= kPaintPrice;
+  program_.Sounds.Play(Sound::CashRegister);
+  paint += kPaintPerPurchase;
+}
+
+void TForm4::ToggleMusic() {
+  program_.Career.MusicOn = 1 - program_.Career.MusicOn;
+  program_.Sounds.Play(Sound::Click);
+}
+
+void TForm4::OpenRecruitment() { program_.SwitchScreen(*this, program_.Form12()); }
+
+void TForm4::ExitGame() {
+  Hide();
+  program_.DisableTick(*this);
+}
+
+void TForm4::OpenHelp() { program_.SwitchScreen(*this, program_.Form13()); }
+
+// The next screen shows first, so a save that fails is reported over it and the old
+// career file stays as it was.
+void TForm4::NextMatch() {
+  program_.Sounds.Play(Sound::Click);
+  program_.Sounds.Stop(Sound::CashRegister);
+  program_.DisableTick(*this);
+  if (program_.Career.MatchPending == 1) {
+    program_.EnableTick(program_.Form7());
+    program_.Form7().Show();
+  } else {
+    tour::TForm10& travel = program_.Form10();
+    program_.EnableTick(travel);
+    travel.Show();
+    travel.PlaneX = kTravelPlaneStartX;
+    travel.TravelBand = 0;
+  }
+  Hide();
+  program_.SaveCareer();
+}
 
 }  // namespace team

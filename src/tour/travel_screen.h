@@ -7,6 +7,9 @@ namespace tour {
 class TForm10 : public shell::Screen {
  public:
   explicit TForm10(shell::Program& program);
+
+  int PlaneX = -300;    // x of the airliner picture
+  int TravelBand = 0;   // 0..801, the animation clock
 };
 
 }  // namespace tour
