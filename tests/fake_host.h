@@ -77,9 +77,10 @@ class MemoryFiles : public career::Files {
 inline std::vector<std::uint8_t> MakeWave(int ms, std::int16_t level = 1000) {
   const std::uint32_t data_size = static_cast<std::uint32_t>(ms) * 2;
   std::vector<std::uint8_t> bytes;
+  bytes.reserve(44 + data_size);
   auto put32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i))); };
   auto put16 = [&](std::uint16_t v) { bytes.push_back(static_cast<std::uint8_t>(v)); bytes.push_back(static_cast<std::uint8_t>(v >> 8)); };
-  auto tag = [&](const char* t) { bytes.insert(bytes.end(), t, t + 4); };
+  auto tag = [&](const char* t) { for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(t[i])); };
   tag("RIFF"); put32(36 + data_size); tag("WAVE");
   tag("fmt "); put32(16); put16(1); put16(1); put32(1000); put32(2000); put16(2); put16(16);
   tag("data"); put32(data_size);

@@ -136,56 +136,42 @@ void Program::Guarded(const std::function<void()>& action) {
 void Program::SaveCareer() { career::SaveCareer(Career, WorkingFolder()); }
 void Program::LoadCareer() { career::LoadCareer(Career, WorkingFolder()); }
 
-int Program::PictureLeft() const { return host_.ClientSize().width / 2 - kPictureWidth / 2; }
-int Program::PictureTop() const { return host_.ClientSize().height / 2 - kPictureHeight / 2; }
-
-bool Program::ToPicture(const Screen& screen, int x, int y, int& px, int& py) const {
-  px = x - PictureLeft();
-  py = y - PictureTop();
-  return screen.Input().Contains(px, py);
+InputRouter::Origin Program::PictureOrigin() const {
+  const WindowSize window = host_.ClientSize();
+  return {window.width / 2 - kPictureWidth / 2, window.height / 2 - kPictureHeight / 2};
 }
 
 void Program::MouseDown(int x, int y, MouseButton button) {
-  Screen* screen = VisibleScreen();
-  if (!screen) return;
-  if (screen->DrawsWholeWindow()) {
-    Guarded([&] { screen->WindowMouseDown(button, x, y); });
-  } else {
-    int px = 0, py = 0;
-    if (ToPicture(*screen, x, y, px, py)) {
-      pressed_screen_ = screen;
-      if (button == MouseButton::Left) left_pressed_inside_ = true;
-      Guarded([&] { screen->InputMouseDown(button, px, py); });
+  const auto run = [this](const std::function<void()>& handler) { Guarded(handler); };
+  if (Screen* screen = VisibleScreen()) {
+    if (screen->DrawsWholeWindow()) {
+      run([&] { screen->WindowMouseDown(button, x, y); });
+    } else {
+      input_.MouseDown(*screen, PictureOrigin(), x, y, button, run);
     }
   }
   UpdateWindow();
 }
 
 void Program::MouseUp(int x, int y, MouseButton button) {
+  const auto run = [this](const std::function<void()>& handler) { Guarded(handler); };
   Screen* screen = VisibleScreen();
   if (screen && screen->DrawsWholeWindow()) {
-    Guarded([&] { screen->WindowMouseUp(button, x, y); });
-  } else if (screen && screen == pressed_screen_) {
-    // The input picture keeps the mouse from press to release, so the release reaches it
-    // wherever it happens; only a release over it completes a click.
-    int px = 0, py = 0;
-    const bool over = ToPicture(*screen, x, y, px, py);
-    if (button == MouseButton::Left && left_pressed_inside_ && over) Guarded([&] { screen->InputClick(px, py); });
-    if (screen->Visible() && screen == VisibleScreen()) Guarded([&] { screen->InputMouseUp(button, px, py); });
+    run([&] { screen->WindowMouseUp(button, x, y); });
+  } else {
+    input_.MouseUp(screen, PictureOrigin(), x, y, button, run);
   }
-  if (button == MouseButton::Left) left_pressed_inside_ = false;
-  pressed_screen_ = nullptr;
   UpdateWindow();
 }
 
 void Program::MouseMove(int x, int y) {
-  Screen* screen = VisibleScreen();
-  if (!screen) return;
-  if (screen->DrawsWholeWindow()) {
-    Guarded([&] { screen->WindowMouseMove(x, y); });
-  } else {
-    int px = 0, py = 0;
-    if (ToPicture(*screen, x, y, px, py)) Guarded([&] { screen->InputMouseMove(px, py); });
+  const auto run = [this](const std::function<void()>& handler) { Guarded(handler); };
+  if (Screen* screen = VisibleScreen()) {
+    if (screen->DrawsWholeWindow()) {
+      run([&] { screen->WindowMouseMove(x, y); });
+    } else {
+      input_.MouseMove(*screen, PictureOrigin(), x, y, run);
+    }
   }
   UpdateWindow();
 }
@@ -233,7 +219,7 @@ void Program::UpdateWindow() {
   if (screen->DrawsWholeWindow()) {
     host_.Present(*screen->LastFrame(), 0, 0);
   } else {
-    host_.Present(*screen->LastFrame(), PictureLeft(), PictureTop());
+    host_.Present(*screen->LastFrame(), PictureOrigin().left, PictureOrigin().top);
   }
 }
 

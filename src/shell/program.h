@@ -9,6 +9,7 @@
 #include "gfx/fonts.h"
 #include "match/match_state.h"
 #include "shell/host.h"
+#include "shell/input_router.h"
 #include "shell/picture_store.h"
 #include "shell/random.h"
 #include "shell/screen.h"
@@ -112,9 +113,7 @@ class Program {
   std::unique_ptr<T> Create();
   void FireWhenDue(Timer& timer, const std::function<void()>& tick);
   // Where the visible screen's picture and input picture sit in the window.
-  int PictureLeft() const;
-  int PictureTop() const;
-  bool ToPicture(const Screen& screen, int x, int y, int& px, int& py) const;
+  InputRouter::Origin PictureOrigin() const;
   void UpdateWindow();
 
   Host& host_;
@@ -142,9 +141,7 @@ class Program {
   std::unique_ptr<training::TForm19> form19_;
   std::vector<Screen*> screens_;
 
-  // The press that may become a click, and the screen it began on.
-  Screen* pressed_screen_ = nullptr;
-  bool left_pressed_inside_ = false;
+  InputRouter input_;
 
   // What the window shows now.
   const Screen* presented_screen_ = nullptr;

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "fake_host.h"
+#include "shell/wave_file.h"
+
+using shell::Sound;
+using testing_support::Game;
+
+TEST(SoundBank, APlayingSoundIsNotRestartedAndAnEndedOneStartsAgain) {
+  Game game;
+  auto& sounds = game.program.Sounds;
+  sounds.Play(Sound::Click);
+  game.host.audio.Advance(100);
+  sounds.Play(Sound::Click);  // still playing: goes on
+  EXPECT_EQ(sounds.Starts(Sound::Click), 1);
+  EXPECT_EQ(sounds.Position(Sound::Click), 100u);
+  game.host.audio.Advance(250);
+  EXPECT_FALSE(sounds.IsPlaying(Sound::Click));
+  sounds.Play(Sound::Click);
+  EXPECT_EQ(sounds.Starts(Sound::Click), 2);
+  EXPECT_EQ(sounds.Position(Sound::Click), 0u);
+}
+
+TEST(SoundBank, StopKeepsThePlaceAndRewindGoesBackToTheStart) {
+  Game game;
+  auto& sounds = game.program.Sounds;
+  sounds.Play(Sound::Drummers);
+  game.host.audio.Advance(120);
+  sounds.Stop(Sound::Drummers);
+  game.host.audio.Advance(100);
+  EXPECT_EQ(sounds.Position(Sound::Drummers), 120u);
+  sounds.Play(Sound::Drummers);
+  game.host.audio.Advance(10);
+  EXPECT_EQ(sounds.Position(Sound::Drummers), 130u);
+  sounds.StopAndRewindAll();
+  EXPECT_EQ(sounds.Position(Sound::Drummers), 0u);
+  EXPECT_FALSE(sounds.IsPlaying(Sound::Drummers));
+}
+
+TEST(SoundBank, DifferentSoundsOverlapAndTheMixIsClamped) {
+  testing_support::FakeHost host;
+  for (int i = 0; i < shell::kSoundCount; ++i) {
+    host.files.files[shell::SoundFileName(static_cast<Sound>(i))] = testing_support::MakeWave(50, 30000);
+  }
+  shell::Program program(host);
+  ASSERT_EQ(program.Start(std::make_shared<shell::PictureStore>()), "");
+  program.Sounds.Play(Sound::Rain);
+  program.Sounds.Play(Sound::Wind);
+  std::int16_t out[10];
+  program.Sounds.Mix(out, 10);
+  EXPECT_EQ(out[0], 32767);
+  EXPECT_EQ(program.Sounds.Position(Sound::Rain), 10u);
+  EXPECT_EQ(program.Sounds.Position(Sound::Wind), 10u);
+}
+
+TEST(WaveFile, DecodesPcmAndRejectsWhatIsNot) {
+  const auto wave = testing_support::MakeWave(40, 1234);
+  const auto same_rate = shell::DecodeWave(wave, 1000);
+  ASSERT_TRUE(same_rate);
+  EXPECT_EQ(same_rate->size(), 40u);
+  EXPECT_EQ((*same_rate)[5], 1234);
+  const auto doubled = shell::DecodeWave(wave, 2000);
+  ASSERT_TRUE(doubled);
+  EXPECT_EQ(doubled->size(), 80u);
+  auto cut = wave;
+  cut.resize(30);
+  EXPECT_FALSE(shell::DecodeWave(cut, 1000));
+  const std::vector<std::uint8_t> junk(100, 0x41);
+  EXPECT_FALSE(shell::DecodeWave(junk, 1000));
+  auto lying = wave;
+  lying[40] = 0xFF;  // a data chunk claiming more bytes than there are
+  lying[41] = 0xFF;
+  lying[42] = 0xFF;
+  EXPECT_TRUE(shell::DecodeWave(lying, 1000));
+}
+
+TEST(WaveFile, EveryGameSoundOpensAtTheOutputRate) {
+  for (int i = 0; i < shell::kSoundCount; ++i) {
+    const std::string name = shell::SoundFileName(static_cast<Sound>(i));
+    const auto bytes = gfx::ReadFileBytes(std::string(SPLATVANE_GAME_DIR) + "/" + name);
+    ASSERT_TRUE(bytes) << name;
+    const auto samples = shell::DecodeWave(*bytes, 44100);
+    ASSERT_TRUE(samples) << name;
+    EXPECT_GT(samples->size(), 100u) << name;
+  }
+}
