@@ -103,7 +103,7 @@ function curlyEdge(p, o, cx, cy, rx, ry, bump, count, colour = p.hair) {
   return circles.join('') + core;
 }
 
-function backHair(p, o) {
+export function backHair(p, o) {
   const { width: w, top: t, length: l } = p.shape;
   const fill = { fill: shade(p.hair, -0.12), ...line(o) };
   switch (p.hairStyle) {

@@ -130,12 +130,23 @@ function pad(at, along, w, h, colour, o) {
   });
 }
 
+// Split a segment so a sleeve or a trouser leg can end part way down it.
+function splitSegment(a, b, at, w, upper, lower) {
+  if (at >= 1) return [{ a, b, w, colour: upper }];
+  if (at <= 0) return [{ a, b, w, colour: lower }];
+  const m = add(a, scale(sub(b, a), at));
+  return [{ a, b: m, w, colour: upper }, { a: m, b, w: w * 0.97, colour: lower }];
+}
+
 function legDrawing(hip, joints, b, look, o, shadeBy) {
   const pants = shade(look.pants, shadeBy);
+  const below = shade(look.socks ?? look.skin, shadeBy);
+  const cover = look.legCover ?? 2;
   const segments = [
-    { a: hip, b: joints.mid, w: b.widths.thigh, colour: pants },
-    { a: joints.mid, b: joints.end, w: b.widths.shin, colour: pants },
+    ...splitSegment(hip, joints.mid, cover, b.widths.thigh, pants, shade(look.skin, shadeBy)),
+    ...splitSegment(joints.mid, joints.end, cover - 1, b.widths.shin, pants, below),
   ];
+  if (look.civilian) return limb(segments, o);
   const shin = sub(joints.end, joints.mid);
   const knee = add(joints.mid, scale(shin, 0.12));
   const kneePad = pad(knee, shin, b.widths.shin * 1.15, 8, shade(look.pads, shadeBy), o);
@@ -153,17 +164,21 @@ function shoe(ankle, facing, b, look, o, shadeBy) {
 
 function armDrawing(shoulder, joints, b, look, o, shadeBy) {
   const sleeve = shade(look.jersey, shadeBy);
+  const skin = shade(look.skin, shadeBy);
+  const cover = look.sleeve ?? 2;
   const segments = [
-    { a: shoulder, b: joints.mid, w: b.widths.upper, colour: sleeve },
-    { a: joints.mid, b: joints.end, w: b.widths.fore, colour: sleeve },
+    ...splitSegment(shoulder, joints.mid, cover, b.widths.upper, sleeve, skin),
+    ...splitSegment(joints.mid, joints.end, cover - 1, b.widths.fore, sleeve, skin),
   ];
+  if (look.civilian) return limb(segments, o);
   const fore = sub(joints.end, joints.mid);
   const elbowPad = pad(add(joints.mid, scale(fore, 0.1)), fore, b.widths.fore * 1.2, 5.5, shade(look.pads, shadeBy), o);
   return limb(segments, o) + elbowPad;
 }
 
 function glove(at, look, o, shadeBy) {
-  return el('circle', { cx: at.x, cy: at.y, r: 3.1, fill: shade(look.gloves, shadeBy), stroke: INK, 'stroke-width': o * 2 });
+  const colour = look.civilian ? look.skin : look.gloves;
+  return el('circle', { cx: at.x, cy: at.y, r: look.civilian ? 2.6 : 3.1, fill: shade(colour, shadeBy), stroke: INK, 'stroke-width': o * 2 });
 }
 
 let clipCounter = 0;
@@ -181,8 +196,9 @@ function torsoFront(b, look, o, skel, back) {
   const shadeSide = el('rect', { x: sh * 0.35, y: -t - 3, width: sh, height: t + 4, fill: shade(look.jersey, -0.2) });
   const yoke = el('path', { d: `M${n(-sh - 2)},${n(-t + 6)} Q0,${n(-t + 11)} ${n(sh + 2)},${n(-t + 6)} L${n(sh + 2)},${n(-t + 9.5)} Q0,${n(-t + 14.5)} ${n(-sh - 2)},${n(-t + 9.5)} Z`, fill: look.accent });
   const hem = el('rect', { x: -b.hipHalf - 2, y: -7, width: b.hipHalf * 2 + 4, height: 4, fill: shade(look.accent, -0.1) });
-  const details = back ? backDetails(b, look, o) : frontDetails(b, look, o);
-  const inner = group([base, yoke, hem, ...details, shadeSide], { 'clip-path': `url(#${id})` });
+  const details = look.torsoDetails ? [look.torsoDetails(b, o)] : back ? backDetails(b, look, o) : frontDetails(b, look, o);
+  const kitParts = look.civilian ? [] : [yoke, hem];
+  const inner = group([base, ...kitParts, ...details, shadeSide], { 'clip-path': `url(#${id})` });
   const ink = el('path', { d: outline, fill: 'none', stroke: INK, 'stroke-width': o * 2, 'stroke-linejoin': 'round' });
   const transform = `translate(${pt(skel.pelvis)}) rotate(${n(skel.lean)})`;
   return el('defs', {}, clip) + group([inner, ink], { transform });
@@ -226,6 +242,16 @@ function pantsFront(b, look, o, skel) {
   return el('path', { d, fill: shade(look.pants, -0.05), stroke: INK, 'stroke-width': o * 2, 'stroke-linejoin': 'round', transform: `translate(${pt(skel.pelvis)}) rotate(${n(skel.lean * 0.3)})` });
 }
 
+function skirtDrawing(b, look, o, skel) {
+  const w = b.hipHalf + 1;
+  const drop = look.skirt.length;
+  const flare = look.skirt.flare ?? 5;
+  const d = `M${n(-w)},-6 L${n(w)},-6 L${n(w + flare)},${n(drop)} Q0,${n(drop + 2)} ${n(-w - flare)},${n(drop)} Z`;
+  const folds = [-0.45, 0.1, 0.6].map((k) => `M${n(k * w)},-2 L${n(k * (w + flare))},${n(drop)}`).join(' ');
+  return el('path', { d, fill: look.skirt.colour, stroke: INK, 'stroke-width': o * 2, 'stroke-linejoin': 'round', transform: `translate(${pt(skel.pelvis)})` }) +
+    el('path', { d: folds, fill: 'none', stroke: shade(look.skirt.colour, -0.25), 'stroke-width': o * 1.2, transform: `translate(${pt(skel.pelvis)})` });
+}
+
 function pantsSide(look, o, skel) {
   return el('ellipse', { cx: skel.pelvis.x, cy: skel.pelvis.y - 1, rx: 7, ry: 6, fill: shade(look.pants, -0.05), stroke: INK, 'stroke-width': o * 2 });
 }
@@ -239,6 +265,7 @@ function neck(skel, b, look, o) {
 function head(skel, b, look, o) {
   const r = b.headR;
   const place = `translate(${pt(skel.head)}) rotate(${n(skel.headLean)})`;
+  if (look.face) return group([look.face], { transform: `${place} scale(${n(r / 60)})` });
   const parts = skel.view === 'side' ? headSide(r, look, o) : skel.view === 'back' ? headBack(r, look, o) : headFront(r, look, o);
   return group(parts, { transform: place });
 }
@@ -328,12 +355,13 @@ export function drawFigure(build, look, pose, pxPerUnit, outlinePx = 1.7) {
   const hit = pose.hit ? hitMark(skel, pose.hit, o) : '';
   const torso = (view === 'side' ? torsoSide(build, look, o, skel) : torsoFront(build, look, o, skel, view === 'back')) + hit;
   const pants = view === 'side' ? pantsSide(look, o, skel) : pantsFront(build, look, o, skel);
+  const skirt = look.skirt ? skirtDrawing(build, look, o, skel) : '';
   const theHead = neck(skel, build, look, o) + head(skel, build, { ...look, look: (pose.look ?? 0) * build.headR * 0.18, swing: pose.swing ?? 6, nod: pose.nod ?? 0 }, o);
   const armsOrder = pose.armsBehind ? [] : [armL, armR];
   const layers = view === 'side'
     ? [armL, gloveL, legL + shoeL, legR + shoeR, pants, torso, theHead, armR, gun, gloveR, cup]
     : view === 'back'
       ? [gun, cup, legL + shoeL, legR + shoeR, pants, torso, theHead, armL, armR, gloveL, gloveR]
-      : [...(pose.armsBehind ? [armL, armR, gloveL, gloveR] : []), legL + shoeL, legR + shoeR, pants, torso, theHead, ...armsOrder, gun, cup, ...(pose.armsBehind ? [] : [gloveL, gloveR])];
+      : [...(pose.armsBehind ? [armL, armR, gloveL, gloveR] : []), legL + shoeL, legR + shoeR, pants, skirt, torso, theHead, ...armsOrder, gun, cup, ...(pose.armsBehind ? [] : [gloveL, gloveR])];
   return layers.join('');
 }

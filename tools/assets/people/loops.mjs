@@ -42,7 +42,7 @@ export function slumping(build) {
       pelvis: { x: 0, y: pelvisY }, lean: sigh * 1.5,
       legs: { L: { to: { x: -6, y: -1.5 } }, R: { to: { x: 5.5, y: -1.5 } } },
       arms: {
-        L: { to: { x: -2.5 + shake * 1.2, y: headY + 4 } },
+        L: { to: { x: -2.5 + shake * 1.2, y: headY + 4 }, bend: 1 },
         R: { to: { x: 13.5, y: py + 6 + sigh * 0.8 } },
       },
       marker: { hand: 'R', angle: 104 + sigh * 2 },

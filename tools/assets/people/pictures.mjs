@@ -8,6 +8,7 @@ import { PALETTE } from './svg.mjs';
 import { frames, celebrating, slumping, liftingTrophy, running } from './loops.mjs';
 import { placed } from './lineup.mjs';
 import { pedestal } from './gear.mjs';
+import { RECRUITS, recruitPhoto } from './recruits.mjs';
 import { standingPelvisY } from './figure.mjs';
 
 const picture = (form, image, width, height, body, viewBox) =>
@@ -79,4 +80,6 @@ function tourVictory() {
   ];
 }
 
-export const pictures = () => [...portraits(), ...lineup(), ...strip(), ...resultLoops(), ...runner(), ...tourVictory()];
+const recruitPhotos = () => RECRUITS.map((r, i) => picture(12, 1 + i, 300, 600, recruitPhoto(r)));
+
+export const pictures = () => [...portraits(), ...lineup(), ...strip(), ...resultLoops(), ...runner(), ...tourVictory(), ...recruitPhotos()];
