@@ -3,6 +3,8 @@
 
 namespace shell {
 
+inline constexpr const char* kVersionText = "1.1a 22 May 2004";
+
 // The title screen and main window: the title pictures, the menu, and the watchdog that
 // brings it back in its closing state whenever no screen is visible.
 class TForm1 : public Screen {
@@ -16,6 +18,17 @@ class TForm1 : public Screen {
   void Timer2Timer();
 
   void Timer1Timer() override;
+  void Image5MouseDown(MouseButton button, int x, int y);
+  void Image5Click(int x, int y);
+
+  void InputMouseDown(MouseButton button, int x, int y) override { Image5MouseDown(button, x, y); }
+  void InputClick(int x, int y) override { Image5Click(x, y); }
+
+ private:
+  void DrawTitle(gfx::Canvas& canvas) const;
+  void CarryOutTitleChoice();
+  void StartNewCareer();
+  void ContinueSavedCareer();
 };
 
 }  // namespace shell
