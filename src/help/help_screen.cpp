@@ -1,9 +1,147 @@
 #include "help/help_screen.h"
 
+#include <string>
+#include <vector>
+
+#include "career/io_error.h"
 #include "shell/program.h"
+#include "team/team_page.h"
 
 namespace help {
 
-TForm13::TForm13(shell::Program& program) : shell::Screen(program, 13, "Form13") {}
+namespace {
+
+constexpr int kHelpForm = 13;
+constexpr int kTitleImage = 1;
+constexpr int kCancelImage = 2;
+constexpr int kLastTopicOnPress = 6;
+constexpr std::size_t kLargestHelpFile = 1 << 20;
+
+gfx::FontState SystemFont() {
+  gfx::FontState font;
+  font.Name = "MS Sans Serif";
+  font.Size = 12;
+  return font;
+}
+
+int TitleTop(int topic) { return 72 + 24 * (topic - 1); }
+
+std::array<gfx::Label, kTopicCount> TitleLabels(const gfx::FontState& font) {
+  auto label = [&](int topic) {
+    return gfx::Label(16, TitleTop(topic), std::string(kTopics[static_cast<std::size_t>(topic - 1)].title), font);
+  };
+  return {label(1), label(2), label(3), label(4), label(5), label(6), label(7), label(8), label(9)};
+}
+
+std::optional<gfx::MemoKey> MemoKeyOf(shell::EditKey key) {
+  switch (key) {
+    case shell::EditKey::Left: return gfx::MemoKey::Left;
+    case shell::EditKey::Right: return gfx::MemoKey::Right;
+    case shell::EditKey::Up: return gfx::MemoKey::Up;
+    case shell::EditKey::Down: return gfx::MemoKey::Down;
+    case shell::EditKey::Home: return gfx::MemoKey::Home;
+    case shell::EditKey::End: return gfx::MemoKey::End;
+    case shell::EditKey::PageUp: return gfx::MemoKey::PageUp;
+    case shell::EditKey::PageDown: return gfx::MemoKey::PageDown;
+    case shell::EditKey::Backspace: return gfx::MemoKey::Backspace;
+    case shell::EditKey::Delete: return gfx::MemoKey::Delete;
+    case shell::EditKey::Enter: return gfx::MemoKey::Enter;
+  }
+  return std::nullopt;
+}
+
+bool Typeable(char key) { return static_cast<unsigned char>(key) >= 32 && key != 127; }
+
+}  // namespace
+
+TForm13::TForm13(shell::Program& program)
+    : shell::Screen(program, 13, "Form13"),
+      Memo1({208, 72, 537, 457}, &program.Fonts(), SystemFont()),
+      font_(SystemFont()),
+      image1_(8, 8, 300, 40),
+      image2_(48, 472, 100, 50),
+      labels_(TitleLabels(font_)) {
+  Memo1.SetText(kFirstText);
+}
+
+void TForm13::Timer1Timer() { Repaint(); }
+
+void TForm13::Repaint() {
+  const shell::WindowSize window = program_.GetHost().ClientSize();
+  shell::Frame frame(*this, &program_.Fonts(), std::max(1, window.width), std::max(1, window.height));
+  gfx::Canvas& canvas = frame.Canvas();
+  image1_.Draw(canvas, program_.Picture(kHelpForm, kTitleImage));
+  for (const gfx::Label& label : labels_) label.Draw(canvas);
+  Memo1.Draw(canvas);
+  image2_.Draw(canvas, program_.Picture(kHelpForm, kCancelImage));
+  frame.Copy();
+}
+
+std::optional<int> TForm13::ControlAt(int x, int y) {
+  for (int topic = 1; topic <= kTopicCount; ++topic) {
+    if (labels_[static_cast<std::size_t>(topic - 1)].Bounds(&program_.Fonts()).Contains(x, y)) return topic;
+  }
+  if (image2_.Bounds().Contains(x, y)) return kCancel;
+  if (Memo1.Bounds().Contains(x, y)) return kMemo;
+  return std::nullopt;
+}
+
+void TForm13::WindowMouseDown(shell::MouseButton button, int x, int y) {
+  pressed_ = ControlAt(x, y);
+  if (pressed_ && *pressed_ <= kLastTopicOnPress) LabelMouseDown(*pressed_);
+  if (pressed_ == kMemo && button == shell::MouseButton::Left) Memo1.MouseDown(x, y);
+  Repaint();
+}
+
+void TForm13::WindowMouseUp(shell::MouseButton button, int x, int y) {
+  const std::optional<int> pressed = pressed_;
+  pressed_.reset();
+  Memo1.MouseUp();
+  const bool clicked = button == shell::MouseButton::Left && pressed && pressed == ControlAt(x, y);
+  if (clicked && *pressed > kLastTopicOnPress && *pressed <= kTopicCount) LabelClick(*pressed);
+  if (clicked && *pressed == kCancel) Image2Click();
+  if (Visible()) Repaint();
+}
+
+void TForm13::WindowMouseMove(int x, int y) {
+  if (pressed_ != kMemo) return;
+  Memo1.MouseMove(x, y);
+  Repaint();
+}
+
+void TForm13::WindowWheel(int, int, int steps) {
+  Memo1.Wheel(steps);
+  Repaint();
+}
+
+void TForm13::WindowEditKey(shell::EditKey key) {
+  if (const auto memo_key = MemoKeyOf(key)) Memo1.PressKey(*memo_key);
+  Repaint();
+}
+
+void TForm13::FormKeyPress(char key) {
+  if (!Typeable(key)) return;
+  Memo1.TypeCharacter(key);
+  Repaint();
+}
+
+void TForm13::LabelMouseDown(int topic) { LoadTopic(topic); }
+void TForm13::LabelClick(int topic) { LoadTopic(topic); }
+
+// A file that cannot be read leaves the text box as it was.
+void TForm13::LoadTopic(int topic) {
+  const std::string file(kTopics[static_cast<std::size_t>(topic - 1)].file);
+  std::vector<std::uint8_t> bytes;
+  const int code = program_.WorkingFolder().Read(file, kLargestHelpFile, bytes);
+  if (code != 0) throw career::IoError(code, "Cannot open file " + file);
+  Memo1.SetText(std::string(bytes.begin(), bytes.end()));
+}
+
+void TForm13::Image2Click() {
+  program_.Form4().Show();
+  Hide();
+  program_.DisableTick(*this);
+  program_.EnableTick(program_.Form4());
+}
 
 }  // namespace help
