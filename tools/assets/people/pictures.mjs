@@ -9,6 +9,7 @@ import { frames, celebrating, slumping, liftingTrophy, running } from './loops.m
 import { placed } from './lineup.mjs';
 import { pedestal } from './gear.mjs';
 import { RECRUITS, recruitPhoto } from './recruits.mjs';
+import { leftOpponent, rightOpponent, traineeView, opponentHit, traineeHit } from './duel.mjs';
 import { standingPelvisY } from './figure.mjs';
 
 const picture = (form, image, width, height, body, viewBox) =>
@@ -82,4 +83,20 @@ function tourVictory() {
 
 const recruitPhotos = () => RECRUITS.map((r, i) => picture(12, 1 + i, 300, 600, recruitPhoto(r)));
 
-export const pictures = () => [...portraits(), ...lineup(), ...strip(), ...resultLoops(), ...runner(), ...tourVictory(), ...recruitPhotos()];
+function tagDuel() {
+  return [
+    picture(18, 1, 101, 210, leftOpponent(false)),
+    picture(18, 2, 101, 210, leftOpponent(true)),
+    picture(18, 3, 266, 175, rightOpponent(false)),
+    picture(18, 4, 266, 175, rightOpponent(true)),
+    picture(18, 5, 340, 281, traineeView(-1)),
+    picture(18, 6, 340, 281, traineeView(0)),
+    picture(18, 7, 340, 281, traineeView(1)),
+    picture(18, 10, 100, 100, opponentHit()),
+    picture(18, 11, 150, 150, traineeHit()),
+  ];
+}
+
+export const pictures = () => [
+  ...portraits(), ...lineup(), ...strip(), ...resultLoops(), ...runner(), ...tourVictory(), ...recruitPhotos(), ...tagDuel(),
+];
