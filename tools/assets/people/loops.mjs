@@ -22,9 +22,9 @@ export function celebrating(build) {
       legs: { L: { to: { x: -6.5, y: -1.5 - footLift } }, R: { to: { x: 6.5, y: -1.5 - footLift } } },
       arms: {
         L: { to: { x: -13 - beat * 2, y: shoulderY - 15 - beat * 9 } },
-        R: { to: { x: 17, y: shoulderY - 8 - beat * 4 } },
+        R: { to: { x: 21, y: shoulderY - 7 - beat * 4 } },
       },
-      marker: { hand: 'R', angle: -62 - beat * 8 },
+      marker: { hand: 'R', angle: -56 - beat * 8 },
       headTilt: -3 * beat, look: 0, swing: 4 - beat * 6,
     };
   };
