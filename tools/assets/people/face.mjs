@@ -338,8 +338,18 @@ export function faceDrawing(p, o) {
   ].join('');
 }
 
+// Long hair falls forward over the shoulders, in front of the shirt and behind the face.
+function shoulderLocks(p, o) {
+  if (p.hairStyle !== 'long') return '';
+  const { width: w, top: t, length: l } = p.shape;
+  return [-1, 1].map((s) => el('path', {
+    d: smoothPath([{ x: s * w * 0.9, y: -t * 0.5 }, { x: s * w * 1.3, y: l * 0.3 }, { x: s * w * 1.42, y: l + 48 }, { x: s * w * 1.05, y: l + 62 }, { x: s * w * 0.8, y: l * 0.6 }]),
+    fill: p.hair, ...line(o),
+  })).join('');
+}
+
 export function bust(p, o) {
-  return [backHair(p, o), ...neckAndShirt(p, o), faceDrawing(p, o)].join('');
+  return [backHair(p, o), ...neckAndShirt(p, o), shoulderLocks(p, o), faceDrawing(p, o)].join('');
 }
 
 // The photo-card backdrop every portrait sits on.

@@ -357,11 +357,10 @@ export function drawFigure(build, look, pose, pxPerUnit, outlinePx = 1.7) {
   const pants = view === 'side' ? pantsSide(look, o, skel) : pantsFront(build, look, o, skel);
   const skirt = look.skirt ? skirtDrawing(build, look, o, skel) : '';
   const theHead = neck(skel, build, look, o) + head(skel, build, { ...look, look: (pose.look ?? 0) * build.headR * 0.18, swing: pose.swing ?? 6, nod: pose.nod ?? 0 }, o);
-  const armsOrder = pose.armsBehind ? [] : [armL, armR];
   const layers = view === 'side'
     ? [armL, gloveL, legL + shoeL, legR + shoeR, pants, torso, theHead, armR, gun, gloveR, cup]
     : view === 'back'
       ? [gun, cup, legL + shoeL, legR + shoeR, pants, torso, theHead, armL, armR, gloveL, gloveR]
-      : [...(pose.armsBehind ? [armL, armR, gloveL, gloveR] : []), legL + shoeL, legR + shoeR, pants, skirt, torso, theHead, ...armsOrder, gun, cup, ...(pose.armsBehind ? [] : [gloveL, gloveR])];
+      : [legL + shoeL, legR + shoeR, pants, skirt, torso, theHead, armL, armR, gun, cup, gloveL, gloveR];
   return layers.join('');
 }

@@ -1,9 +1,8 @@
 // Props the players carry or stand on: marker, trophy, splats, bunkers, pedestal.
-import { INK, PALETTE, el, group, n, shade, seeded, smoothPath, ellipsePoints } from './svg.mjs';
+import { INK, PALETTE, el, group, n, shade, seeded, smoothPath } from './svg.mjs';
 
 // Where the second hand holds the marker, in marker-local units (x along the barrel).
 export const MARKER_FOREGRIP = { x: 7, y: 1.5 };
-export const MARKER_MUZZLE = { x: 27, y: -6 };
 
 const outlined = (o) => ({ stroke: INK, 'stroke-width': o * 2, 'stroke-linejoin': 'round' });
 
@@ -99,4 +98,3 @@ export function pedestal(width, height) {
   return group([top, front, side, shine, band, star]);
 }
 
-export const circleBlob = (cx, cy, r) => smoothPath(ellipsePoints(cx, cy, r, r, 12));

@@ -1,7 +1,6 @@
 // Small SVG-writing helpers shared by the people pictures.
 
 export const INK = '#1B2A41';
-export const PAPER = '#F7F4EC';
 export const PALETTE = {
   orange: '#FF6B1A',
   green: '#2EBF5B',
@@ -70,7 +69,6 @@ export function seeded(seed) {
 }
 
 export const rad = (deg) => (deg * Math.PI) / 180;
-export const lerp = (a, b, t) => a + (b - a) * t;
 export const add = (a, b) => ({ x: a.x + b.x, y: a.y + b.y });
 export const sub = (a, b) => ({ x: a.x - b.x, y: a.y - b.y });
 export const scale = (a, k) => ({ x: a.x * k, y: a.y * k });
@@ -102,9 +100,3 @@ export function smoothPath(points, closed = true) {
   }
   return closed ? `${d}Z` : d;
 }
-
-export const ellipsePoints = (cx, cy, rx, ry, count = 16, start = 0) =>
-  Array.from({ length: count }, (_, i) => {
-    const a = start + (i / count) * Math.PI * 2;
-    return { x: cx + rx * Math.cos(a), y: cy + ry * Math.sin(a) };
-  });
