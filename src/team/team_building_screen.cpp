@@ -217,9 +217,12 @@ void TForm2::TypeAt(int x, int y) {
   AcceptName(x, y);
 }
 
-// Every press in a row's band counts towards the ten, whether or not it hit a letter.
+// Every press in a row's band counts towards the ten, whether or not it hit a letter; but
+// CLR and OK reach into the bands, and a press on them is not typing: otherwise OK with
+// nothing typed would leave the player without a name instead of "Unknown Player #".
 void TForm2::TypeLetterRow(const KeyRow& row, int x, int y) {
   if (KeyCount >= kMaxKeyPresses || !InBand(row, y)) return;
+  if (kClearKey.Contains(x, y) || kOkKey.Contains(x, y)) return;
   if (const auto letter = LetterAt(row, x)) Append(*letter);
   ++KeyCount;
   Click();
