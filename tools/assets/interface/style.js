@@ -187,9 +187,11 @@ function heading(w, h, text, opts = {}) {
   const x = anchor === 'middle' ? w / 2 : margin;
   const left = anchor === 'middle' ? w / 2 - textWidth / 2 : margin;
   const cy = inkHeight / 2;
-  const splatX = left + textWidth * (opts.splatAt ?? 0.22);
+  const splatRadius = Math.min(inkHeight * 1.1, textWidth * 0.28);
+  // The splat and its droplets stay inside the picture.
+  const splatX = Math.max(left + textWidth * (opts.splatAt ?? 0.22), splatRadius * 1.6 + 2);
   const body =
-    splat(splatX, cy, Math.min(inkHeight * 1.1, textWidth * 0.28), inkHeight * 0.3, opts.seed ?? 7,
+    splat(splatX, cy, splatRadius, inkHeight * 0.3, opts.seed ?? 7,
       opts.splatColour ?? palette.orange, { opacity: 0.85, drops: 4, lobes: 10, rough: 0.6 }) +
     (opts.secondSplat
       ? splat(left + textWidth * 0.86, cy + inkHeight * 0.12, inkHeight * 0.3, inkHeight * 0.24,
