@@ -12,6 +12,7 @@
 #include "help/help_screen.h"
 #include "shell/title_screen.h"
 #include "team/recruitment_screen.h"
+#include "team/team_building_screen.h"
 
 namespace {
 
@@ -34,7 +35,9 @@ std::vector<Shot> ChosenScreens(int argc, char** argv) {
 }
 
 // Scenarios: "team" a played team with a recruit hired and the pointer over a menu icon;
-// "topic" the help screen in a 1024 x 768 window with a topic loaded and scrolled down.
+// "topic" the help screen in a 1024 x 768 window with a topic loaded and scrolled down;
+// "credits", "menu" and "closing" the title screen's later pictures; "keyboard" team building
+// with a name half typed on the on-screen keyboard and a face chosen.
 void PlayedTeam(shell::Program& program) {
   career::CareerRecord& career = program.Career;
   const char* names[] = {"AARON", "SERENA", "KRISTAL", "MONTGOMERY", "ZIM", "HENRIETTA", "PAVEL"};
@@ -73,6 +76,18 @@ void SetScene(testing_support::Game& game, const std::string& scenario) {
     }
     game.program.Form13().LabelMouseDown(5);
     game.program.Form13().Memo1.Wheel(-2);
+  }
+  if (scenario == "credits") game.program.Form1().TitleState = 2;
+  if (scenario == "menu") game.program.Form1().TitleState = 3;
+  if (scenario == "closing") game.program.Form1().TitleState = 4;
+  if (scenario == "keyboard") {
+    team::TForm2& building = game.program.Form2();
+    building.Renaming = 1;
+    building.NameBuffer = "KRISTAL";
+    building.KeyCount = 7;
+    building.PortraitLoaded = 1;
+    building.EditPortrait = 4;
+    game.program.Career.Portrait[1] = 4;
   }
 }
 
