@@ -67,3 +67,14 @@ TEST(Pictures, DamagedBytesAreNoPicture) {
   EXPECT_FALSE(gfx::Picture::FromJpeg(junk));
   EXPECT_FALSE(gfx::Picture::FromJpeg({}));
 }
+
+TEST(Pictures, NoPlaceholderIsLeft) {
+  const std::string marker = "splatvane-placeholder";
+  for (const Entry& entry : Manifest()) {
+    const std::string name = entry.form + "/" + entry.image;
+    const auto bytes = gfx::ReadFileBytes(std::string(SPLATVANE_SOURCE_DIR) + "/assets/pictures/" + name + ".jpg");
+    ASSERT_TRUE(bytes) << name;
+    const std::string text(bytes->begin(), bytes->end());
+    EXPECT_EQ(text.find(marker), std::string::npos) << name << " is still a placeholder";
+  }
+}
