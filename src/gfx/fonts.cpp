@@ -83,9 +83,11 @@ const Glyph& FontLibrary::GlyphFor(unsigned char character, int pixel_size, bool
   const auto key = std::make_tuple(bold, pixel_size, character);
   const auto found = glyphs_.find(key);
   if (found != glyphs_.end()) return found->second;
-  Glyph& glyph = glyphs_[key];
+  static const Glyph kNothing;
   Face* face = FaceFor(bold);
-  if (!face) return glyph;
+  // Nothing is remembered before the faces are loaded, so letters asked for early come out later.
+  if (!face) return kNothing;
+  Glyph& glyph = glyphs_[key];
   face->UseSize(pixel_size);
   // Text bytes are Latin-1, which are also the first 256 Unicode code points.
   if (FT_Load_Char(face->handle, character, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
@@ -110,12 +112,12 @@ FontMetrics FontLibrary::Metrics(int pixel_size, bool bold) {
   const auto found = metrics_.find(key);
   if (found != metrics_.end()) return found->second;
   FontMetrics metrics{pixel_size, pixel_size / 4};
-  if (Face* face = FaceFor(bold)) {
-    face->UseSize(pixel_size);
-    const FT_Size_Metrics& size = face->handle->size->metrics;
-    metrics.ascent = static_cast<int>((size.ascender + 63) >> 6);
-    metrics.descent = static_cast<int>((-size.descender + 63) >> 6);
-  }
+  Face* face = FaceFor(bold);
+  if (!face) return metrics;
+  face->UseSize(pixel_size);
+  const FT_Size_Metrics& size = face->handle->size->metrics;
+  metrics.ascent = static_cast<int>((size.ascender + 63) >> 6);
+  metrics.descent = static_cast<int>((-size.descender + 63) >> 6);
   metrics_[key] = metrics;
   return metrics;
 }
