@@ -102,14 +102,6 @@ TEST(OptionsScreen, PressesOnTheEdgesAndBetweenTheColumnsChangeNothing) {
   EXPECT_TRUE(game.Options().Visible());
 }
 
-TEST(OptionsScreen, NextIsReachedOnlyAboveTheFootOfTheInputPicture) {
-  OptionsGame game;
-  game.Press(400, 586);
-  EXPECT_TRUE(game.Options().Visible());
-  game.Press(400, 584);
-  EXPECT_FALSE(game.Options().Visible());
-}
-
 TEST(OptionsScreen, DrawsTheHomeCountryAndTheChosenOptions) {
   OptionsGame game(true);
   game.Press(kChallengeX, kOptionY);  // hard
