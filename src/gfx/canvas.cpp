@@ -86,6 +86,12 @@ void Canvas::LineTo(int x, int y) {
   }
 }
 
+void Canvas::Polyline(std::initializer_list<Point> points) {
+  if (points.size() == 0) return;
+  MoveTo(points.begin()->x, points.begin()->y);
+  for (auto point = points.begin() + 1; point != points.end(); ++point) LineTo(point->x, point->y);
+}
+
 void Canvas::FillRect(int left, int top, int right, int bottom) {
   const std::uint32_t packed = Brush.Color.Packed();
   for (int y = std::max(top, 0); y < std::min(bottom, Height()); ++y) FillSpan(y, left, right - 1, packed);

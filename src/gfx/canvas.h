@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,11 @@
 #include "gfx/picture.h"
 
 namespace gfx {
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
 
 enum FontStyle : unsigned { kPlain = 0, kBold = 1 };
 
@@ -44,6 +50,8 @@ class Canvas {
 
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
+  // Lines from each point to the next, as MoveTo the first and LineTo the rest.
+  void Polyline(std::initializer_list<Point> points);
   void Rectangle(int left, int top, int right, int bottom);
   void FillRect(int left, int top, int right, int bottom);
   void Ellipse(int left, int top, int right, int bottom);

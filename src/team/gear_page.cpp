@@ -49,11 +49,7 @@ void TForm6::DrawModel(gfx::Canvas& canvas, int level) const {
 
 void TForm6::DrawGrid(gfx::Canvas& canvas) const {
   canvas.Pen.Color = gfx::colors::Black;
-  canvas.MoveTo(0, 50);
-  canvas.LineTo(799, 50);
-  canvas.LineTo(799, 530);
-  canvas.LineTo(0, 530);
-  canvas.LineTo(0, 50);
+  canvas.Polyline({{0, 50}, {799, 50}, {799, 530}, {0, 530}, {0, 50}});
   canvas.MoveTo(400, 50);
   canvas.LineTo(400, 530);
   canvas.MoveTo(0, 210);

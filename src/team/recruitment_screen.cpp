@@ -124,11 +124,7 @@ void TForm12::DrawReplacingBox(gfx::Canvas& canvas) const {
   canvas.Draw(738, 200, program_.Picture(kNextMatchForm, SmallPortraitImage(portrait)));
   canvas.Draw(738, 248, program_.Picture(kRecruitmentForm, kSmallNextButton));
   canvas.Pen.Color = gfx::colors::Black;
-  canvas.MoveTo(600, 200);
-  canvas.LineTo(799, 200);
-  canvas.LineTo(799, 500);
-  canvas.LineTo(600, 500);
-  canvas.LineTo(600, 200);
+  canvas.Polyline({{600, 200}, {799, 200}, {799, 500}, {600, 500}, {600, 200}});
 }
 
 void TForm12::DrawReplacedPlayer(gfx::Canvas& canvas) const {

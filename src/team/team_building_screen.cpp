@@ -146,11 +146,7 @@ void TForm2::DrawPortraitButtons(gfx::Canvas& canvas) const {
 
 void TForm2::DrawKeyboard(gfx::Canvas& canvas) const {
   canvas.Pen.Color = gfx::colors::Black;
-  canvas.MoveTo(100, 250);
-  canvas.LineTo(420, 250);
-  canvas.LineTo(420, 277);
-  canvas.LineTo(100, 277);
-  canvas.LineTo(100, 250);
+  canvas.Polyline({{100, 250}, {420, 250}, {420, 277}, {100, 277}, {100, 250}});
   canvas.Draw(100, 300, program_.Picture(kForm, kKeyboard));
   canvas.Font.Size = 16;
   canvas.TextOut(105, 251, NameBuffer + "|");

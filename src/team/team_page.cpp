@@ -1,10 +1,10 @@
 #include "team/team_page.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 
 #include "help/help_screen.h"
+#include "shell/options_screen.h"
 #include "shell/program.h"
 #include "team/gear_page.h"
 #include "team/recruitment_screen.h"
@@ -31,16 +31,6 @@ constexpr int kTravelPlaneStartX = -500;
 
 constexpr gfx::Color kPaleGreen{192, 220, 192};
 
-struct Point {
-  int x;
-  int y;
-};
-
-void Polyline(gfx::Canvas& canvas, std::initializer_list<Point> points) {
-  canvas.MoveTo(points.begin()->x, points.begin()->y);
-  for (auto point = points.begin() + 1; point != points.end(); ++point) canvas.LineTo(point->x, point->y);
-}
-
 int RowTop(int slot) { return 25 * slot + 55; }
 
 // The player rows of the table: slot 1 from y 80 to 105, each next one 25 further down.
@@ -62,8 +52,6 @@ int PortraitImage(int portrait) {
   return 0;
 }
 
-int FlagImage(int country) { return country >= 1 && country <= kCountryCount ? country + 13 : 0; }
-int CountryLabelImage(int country) { return country >= 1 && country <= kCountryCount ? country + 33 : 0; }
 
 TForm4::TForm4(shell::Program& program) : shell::Screen(program, 4, "Team Page") {}
 
@@ -138,7 +126,7 @@ void TForm4::DrawTeamTable(gfx::Canvas& canvas) const {
   canvas.Brush.Color = gfx::colors::Silver;
   canvas.FillRect(5, 50, 450, 321);
   canvas.Pen.Color = gfx::colors::Black;
-  Polyline(canvas, {{5, 50}, {449, 50}, {449, 320}, {5, 320}, {5, 50}});
+  canvas.Polyline({{5, 50}, {449, 50}, {449, 320}, {5, 320}, {5, 50}});
   canvas.Font.Color = gfx::colors::Black;
   canvas.TextOut(10, 52, "Player Name");
   canvas.TextOut(200, 52, "Spd");
@@ -168,8 +156,8 @@ void TForm4::DrawSelectedPortrait(gfx::Canvas& canvas) const {
 
 void TForm4::DrawRightOutlines(gfx::Canvas& canvas) const {
   canvas.Pen.Color = gfx::colors::Black;
-  Polyline(canvas, {{449, 50}, {799, 50}, {799, 320}, {449, 320}});
-  Polyline(canvas, {{799, 320}, {799, 599}, {449, 599}, {449, 320}});
+  canvas.Polyline({{449, 50}, {799, 50}, {799, 320}, {449, 320}});
+  canvas.Polyline({{799, 320}, {799, 599}, {449, 599}, {449, 320}});
 }
 
 void TForm4::DrawSelectedMarker(gfx::Canvas& canvas) const {
@@ -203,10 +191,10 @@ void TForm4::DrawCareerStatistics(gfx::Canvas& canvas) const {
 void TForm4::DrawCountries(gfx::Canvas& canvas) const {
   const int home = program_.Career.HomeCountry;
   const int stage = program_.Career.TourStage;
-  canvas.Draw(0, 321, program_.Picture(kOptionsForm, FlagImage(home)));
-  canvas.Draw(0, 521, program_.Picture(kOptionsForm, CountryLabelImage(home)));
-  canvas.Draw(220, 321, program_.Picture(kOptionsForm, FlagImage(stage)));
-  canvas.Draw(220, 521, program_.Picture(kOptionsForm, CountryLabelImage(stage)));
+  canvas.Draw(0, 321, program_.Picture(kOptionsForm, shell::CountryFlagImage(home)));
+  canvas.Draw(0, 521, program_.Picture(kOptionsForm, shell::CountryLabelImage(home)));
+  canvas.Draw(220, 321, program_.Picture(kOptionsForm, shell::CountryFlagImage(stage)));
+  canvas.Draw(220, 521, program_.Picture(kOptionsForm, shell::CountryLabelImage(stage)));
 }
 
 void TForm4::DrawHoverText(gfx::Canvas& canvas) const {

@@ -8,8 +8,6 @@ namespace team {
 // Picture numbers of the pictures the team page draws, 0 when a value has no picture.
 int MarkerImage(int gear_level);        // the team page's own markers, levels 1..6
 int PortraitImage(int portrait);        // the team-building screen's large portraits
-int FlagImage(int country);             // the options screen's flags, countries 1..20
-int CountryLabelImage(int country);     // the options screen's name labels
 
 inline constexpr int kTeamPageForm = 4;
 inline constexpr int kTeamBuildingForm = 2;
