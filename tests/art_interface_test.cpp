@@ -5,12 +5,10 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
+#include "gfx/picture.h"
 
 namespace {
 
@@ -23,41 +21,18 @@ struct Colour {
 struct Decoded {
   int width = 0;
   int height = 0;
-  std::vector<unsigned char> rgb;
+  gfx::Picture picture;
 
   Colour at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
+    const gfx::Color c = picture.ColorAt(x, y);
+    return {c.r, c.g, c.b};
   }
-};
-
-struct CloseFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 Decoded decode(const std::string& relative) {
-  const std::string path = std::string(SPLATVANE_SOURCE_DIR) + "/" + relative;
-  const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
-  Decoded out;
-  if (!file) return out;
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, file.get());
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  out.width = static_cast<int>(info.output_width);
-  out.height = static_cast<int>(info.output_height);
-  out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = &out.rgb[static_cast<std::size_t>(info.output_scanline) * out.width * 3];
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return out;
+  const auto picture = gfx::Picture::FromJpegFile(std::string(SPLATVANE_SOURCE_DIR) + "/" + relative);
+  if (!picture) return {};
+  return {picture->Width(), picture->Height(), *picture};
 }
 
 int brightness(const Colour c) { return (c.red * 299 + c.green * 587 + c.blue * 114) / 1000; }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
+#include "gfx/picture.h"
 
 namespace {
 
@@ -25,40 +25,18 @@ struct Rgb {
 struct DecodedPicture {
   int width = 0;
   int height = 0;
-  std::vector<unsigned char> rgb;
+  gfx::Picture picture;
 
   Rgb at(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-    return {rgb[i], rgb[i + 1], rgb[i + 2]};
+    const gfx::Color c = picture.ColorAt(x, y);
+    return {c.r, c.g, c.b};
   }
-};
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 DecodedPicture decodeJpeg(const std::string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return {};
-  jpeg_decompress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, file.get());
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  DecodedPicture picture;
-  picture.width = static_cast<int>(info.output_width);
-  picture.height = static_cast<int>(info.output_height);
-  picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = &picture.rgb[static_cast<std::size_t>(info.output_scanline) * picture.width * 3];
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return picture;
+  const auto picture = gfx::Picture::FromJpegFile(path);
+  if (!picture) return {};
+  return {picture->Width(), picture->Height(), *picture};
 }
 
 constexpr int kCentreX = 288;

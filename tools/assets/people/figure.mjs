@@ -44,10 +44,10 @@ function naturalReach(root, target, l1, l2, outward) {
   return score(a) >= score(b) ? a : b;
 }
 
-function limbJoints(root, spec, l1, l2, fallbackBend) {
-  if (spec.to && spec.bend === undefined && typeof fallbackBend === 'object') return naturalReach(root, spec.to, l1, l2, fallbackBend.outward);
-  if (spec.to) return reach(root, spec.to, l1, l2, spec.bend ?? fallbackBend);
-  return byAngles(root, spec.first ?? 0, spec.second ?? 0, l1, l2);
+function limbJoints(root, limbPose, l1, l2, fallbackBend) {
+  if (limbPose.to && limbPose.bend === undefined && typeof fallbackBend === 'object') return naturalReach(root, limbPose.to, l1, l2, fallbackBend.outward);
+  if (limbPose.to) return reach(root, limbPose.to, l1, l2, limbPose.bend ?? fallbackBend);
+  return byAngles(root, limbPose.first ?? 0, limbPose.second ?? 0, l1, l2);
 }
 
 const localToFigure = (pelvis, lean) => (p) => add(pelvis, rotate(p, lean));
@@ -73,9 +73,9 @@ export function skeleton(build, pose) {
   const arm = (s) => {
     const name = s > 0 ? 'R' : 'L';
     if (name === holding) return holdingArm;
-    const spec = armSpec(s);
-    if (!(spec.grip && markerPose)) return freeArm(s);
-    return limbJoints(shoulderOf(s), { ...spec, to: foregripPoint(markerPose) }, build.upperArm, build.foreArm, side ? 1 : { outward: s });
+    const limbPose = armSpec(s);
+    if (!(limbPose.grip && markerPose)) return freeArm(s);
+    return limbJoints(shoulderOf(s), { ...limbPose, to: foregripPoint(markerPose) }, build.upperArm, build.foreArm, side ? 1 : { outward: s });
   };
   const legSpec = (s) => pose.legs?.[s > 0 ? 'R' : 'L'] ?? { to: { x: s * build.legGap, y: -1.5 } };
   const leg = (s) => limbJoints(hipOf(s), legSpec(s), build.thigh, build.shin, side ? -1 : -s);
