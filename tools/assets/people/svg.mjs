@@ -1,16 +1,18 @@
 // Small SVG-writing helpers shared by the people pictures.
 
-export const INK = '#1B2A41';
+import shared from '../lib/palette.js';
+
+export const INK = shared.ink;
 export const PALETTE = {
-  orange: '#FF6B1A',
-  green: '#2EBF5B',
-  blue: '#1F7AE0',
-  magenta: '#E0338A',
-  yellow: '#FFD23F',
-  red: '#D7263D',
-  fieldDark: '#3F7A34',
-  fieldLight: '#6FAE4F',
-  steel: '#8A94A6',
+  orange: shared.orange,
+  green: shared.green,
+  blue: shared.blue,
+  magenta: shared.magenta,
+  yellow: shared.yellow,
+  red: shared.red,
+  fieldDark: shared.fieldDark,
+  fieldLight: shared.fieldLight,
+  steel: shared.steel,
 };
 
 export const n = (v) => (Math.round(v * 100) / 100).toString();

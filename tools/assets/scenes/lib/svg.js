@@ -1,19 +1,7 @@
 'use strict';
 // Small helpers for writing SVG by hand.
 
-const palette = {
-  ink: '#1B2A41',
-  paper: '#F7F4EC',
-  orange: '#FF6B1A',
-  green: '#2EBF5B',
-  blue: '#1F7AE0',
-  magenta: '#E0338A',
-  yellow: '#FFD23F',
-  red: '#D7263D',
-  fieldDark: '#3F7A34',
-  fieldLight: '#6FAE4F',
-  steel: '#8A94A6',
-};
+const palette = require('../../lib/palette.js');
 
 const font = 'Liberation Sans';
 
