@@ -8,32 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "gfx/picture.h"
+#include "art_picture.h"
 
 namespace {
 
-struct Colour {
-  int red;
-  int green;
-  int blue;
-};
+using Colour = art_checks::Rgb;
+using Decoded = art_checks::DecodedPicture;
 
-struct Decoded {
-  int width = 0;
-  int height = 0;
-  gfx::Picture picture;
-
-  Colour at(int x, int y) const {
-    const gfx::Color c = picture.ColorAt(x, y);
-    return {c.r, c.g, c.b};
-  }
-};
-
-Decoded decode(const std::string& relative) {
-  const auto picture = gfx::Picture::FromJpegFile(std::string(SPLATVANE_SOURCE_DIR) + "/" + relative);
-  if (!picture) return {};
-  return {picture->Width(), picture->Height(), *picture};
-}
+Decoded decode(const std::string& relative) { return art_checks::DecodeAssetPicture(relative); }
 
 int brightness(const Colour c) { return (c.red * 299 + c.green * 587 + c.blue * 114) / 1000; }
 

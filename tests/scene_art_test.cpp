@@ -12,32 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "gfx/picture.h"
+#include "art_picture.h"
 
 namespace {
 
-struct Rgb {
-  int red;
-  int green;
-  int blue;
-};
-
-struct DecodedPicture {
-  int width = 0;
-  int height = 0;
-  gfx::Picture picture;
-
-  Rgb at(int x, int y) const {
-    const gfx::Color c = picture.ColorAt(x, y);
-    return {c.r, c.g, c.b};
-  }
-};
-
-DecodedPicture decodeJpeg(const std::string& path) {
-  const auto picture = gfx::Picture::FromJpegFile(path);
-  if (!picture) return {};
-  return {picture->Width(), picture->Height(), *picture};
-}
+using art_checks::DecodedPicture;
+using art_checks::Rgb;
 
 constexpr int kCentreX = 288;
 constexpr int kCentreY = 201;
@@ -81,7 +61,7 @@ std::string bandScoredAt(int distance) {
 }
 
 const DecodedPicture& targetScene() {
-  static const DecodedPicture scene = decodeJpeg(std::string(SPLATVANE_SOURCE_DIR) + "/assets/pictures/TForm19/Image1.jpg");
+  static const DecodedPicture scene = art_checks::DecodeAssetPicture("assets/pictures/TForm19/Image1.jpg");
   return scene;
 }
 
