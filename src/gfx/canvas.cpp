@@ -110,24 +110,48 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
   }
 }
 
+namespace {
+
+// Each row's first and last column of an ellipse of one size.
+struct EllipseRows {
+  int width = 0;
+  int height = 0;
+  std::vector<int> from, to;
+};
+
+// The rows of the last size asked for are kept, since a storm draws thousands of equal specks
+// a tick; the rows depend on nothing but the size.
+const EllipseRows& RowsOfEllipse(int width, int height) {
+  thread_local EllipseRows rows;
+  if (rows.width == width && rows.height == height) return rows;
+  rows.width = width;
+  rows.height = height;
+  rows.from.resize(height);
+  rows.to.resize(height);
+  const double rx = width / 2.0;
+  const double ry = height / 2.0;
+  // The half-width of the ellipse on each row, taken at the row's centre.
+  for (int row = 0; row < height; ++row) {
+    const double v = (row + 0.5 - ry) / ry;
+    const double half = rx * std::sqrt(std::max(0.0, 1.0 - v * v));
+    rows.from[row] = static_cast<int>(std::lround(rx - half));
+    rows.to[row] = static_cast<int>(std::lround(rx + half)) - 1;
+    if (rows.to[row] < rows.from[row]) rows.to[row] = rows.from[row] = static_cast<int>(rx);
+  }
+  return rows;
+}
+
+}  // namespace
+
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
   // Shapes bigger than any screen come only from wild positions; they would cover nothing sensible.
   constexpr long long kLargest = 16384;
   if (static_cast<long long>(right) - left > kLargest || static_cast<long long>(bottom) - top > kLargest) return;
-  const int width = right - left;
   const int height = bottom - top;
-  const double rx = width / 2.0;
-  const double ry = height / 2.0;
-  // The half-width of the ellipse on each row, taken at the row's centre.
-  std::vector<int> from(height), to(height);
-  for (int row = 0; row < height; ++row) {
-    const double v = (row + 0.5 - ry) / ry;
-    const double half = rx * std::sqrt(std::max(0.0, 1.0 - v * v));
-    from[row] = static_cast<int>(std::lround(rx - half));
-    to[row] = static_cast<int>(std::lround(rx + half)) - 1;
-    if (to[row] < from[row]) to[row] = from[row] = static_cast<int>(rx);
-  }
+  const EllipseRows& rows = RowsOfEllipse(right - left, height);
+  const std::vector<int>& from = rows.from;
+  const std::vector<int>& to = rows.to;
   const std::uint32_t fill = Brush.Color.Packed();
   const std::uint32_t outline = Pen.Color.Packed();
   for (int row = 0; row < height; ++row) {

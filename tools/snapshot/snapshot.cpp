@@ -4,11 +4,13 @@
 // A scenario name after the number, as in 13:topic, sets the scene first (see Scenarios).
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "fake_host.h"
 #include "png_writer.h"
+#include "match_scenes.h"
 #include "help/help_screen.h"
 #include "shell/title_screen.h"
 #include "team/recruitment_screen.h"
@@ -37,7 +39,8 @@ std::vector<Shot> ChosenScreens(int argc, char** argv) {
 // Scenarios: "team" a played team with a recruit hired and the pointer over a menu icon;
 // "topic" the help screen in a 1024 x 768 window with a topic loaded and scrolled down;
 // "credits", "menu" and "closing" the title screen's later pictures; "keyboard" team building
-// with a name half typed on the on-screen keyboard and a face chosen.
+// with a name half typed on the on-screen keyboard and a face chosen. Screen 8 takes the
+// match scenarios of match_scenes.h.
 void PlayedTeam(shell::Program& program) {
   career::CareerRecord& career = program.Career;
   const char* names[] = {"AARON", "SERENA", "KRISTAL", "MONTGOMERY", "ZIM", "HENRIETTA", "PAVEL"};
@@ -126,7 +129,14 @@ int main(int argc, char** argv) {
     game.Tick();
     const std::string path =
         folder + "/TForm" + std::to_string(number) + (scenario.empty() ? "" : "-" + scenario) + ".png";
-    if (!screen->LastFrame() || !WritePng(*screen->LastFrame(), path)) {
+    // The match's scenarios are composed from its drawing calls, without its tick.
+    std::optional<gfx::Picture> match_picture;
+    if (number == 8) {
+      PlayedTeam(game.program);
+      match_picture = snapshot::MatchPicture(game.program, scenario);
+    }
+    const gfx::Picture* picture = match_picture ? &*match_picture : screen->LastFrame() ? &*screen->LastFrame() : nullptr;
+    if (!picture || !WritePng(*picture, path)) {
       std::fprintf(stderr, "cannot write %s\n", path.c_str());
       ++failures;
       continue;
