@@ -79,6 +79,7 @@ TEST_F(MatchDrawing, StatusIconsCoverInTheirOrderAndFiguresFollowThePortrait) {
 }
 
 TEST_F(MatchDrawing, LightningFlashesOnOnOffOnAsItCountsDown) {
+  ASSERT_NE(Picture(8, 16)->ColorAt(400, 200), Picture(8, 2)->ColorAt(400, 200));
   for (const int ticks : {4, 3, 2, 1, 0}) {
     match().LightningTicks = ticks;
     match::DrawField(game.program, canvas);
