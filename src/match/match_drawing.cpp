@@ -111,7 +111,7 @@ void DrawPlayerFigures(const Program& program, Canvas& canvas, int slot) {
   canvas.TextOut(436, 470, "acc");
 }
 
-// The figures, gear, paint and sprint button of the selected player.
+// The portrait, name, figures, gear and paint of the selected player.
 void DrawSelectedPlayer(const Program& program, Canvas& canvas, int slot) {
   const career::CareerRecord& career = program.Career;
   canvas.Draw(300, 450, program.Picture(kNextMatchForm, SmallPortraitImage(career.Portrait[slot])));
