@@ -34,12 +34,7 @@ inline void ShowResult(shell::Program& program, int improved_player = 0) {
   program.Shared.ResultClickLock = 20;
   program.Shared.ResultFrame = 0;
   program.Shared.ImprovedPlayer = improved_player;
-  if (shell::Screen* from = program.VisibleScreen()) {
-    program.SwitchScreen(*from, program.Form9());
-  } else {
-    program.Form9().Show();
-    program.EnableTick(program.Form9());
-  }
+  program.SwitchScreen(*program.VisibleScreen(), program.Form9());
 }
 
 // The part of a picture that a text covers, drawn alone on white, matches the same part of
