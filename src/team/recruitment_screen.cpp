@@ -26,15 +26,8 @@ constexpr int kRecruitButton = 13;
 constexpr int kCancelButton = 14;
 constexpr int kSmallNextButton = 15;
 
-// The next-match screen's full figures and small portraits, which this screen borrows.
+// The next-match screen's full figures, which this screen borrows.
 int FigureImage(int figure) { return figure >= 1 && figure <= 8 ? figure + 33 : 0; }
-
-int SmallPortraitImage(int portrait) {
-  if (portrait >= 1 && portrait <= 20) return portrait + 13;
-  if (portrait == 0) return 13;
-  if (portrait == -1 || portrait == 21) return 45;
-  return 0;
-}
 
 std::string InCapitals(std::string_view name) {
   std::string capitals(name);

@@ -45,11 +45,34 @@ int SlotAtRow(int y) {
 
 int MarkerImage(int gear_level) { return gear_level >= 1 && gear_level <= 6 ? gear_level + 2 : 0; }
 
-int PortraitImage(int portrait) {
-  if (portrait >= 1 && portrait <= 20) return portrait + 16;
-  if (portrait == kNoPortrait) return 37;
-  if (portrait == kFemaleRecruitPortrait || portrait == kMaleRecruitPortrait) return 45;
+namespace {
+
+// Where a set of portrait pictures lies among its screen's pictures.
+struct PortraitPictures {
+  int first_face;  // the picture of portrait 1; portraits 2..20 follow it
+  int no_portrait;
+  int recruit;     // the recruits' masked face
+};
+
+int PortraitPicture(int portrait, const PortraitPictures& pictures) {
+  if (portrait >= 1 && portrait <= 20) return pictures.first_face + portrait - 1;
+  if (portrait == kNoPortrait) return pictures.no_portrait;
+  if (portrait == kFemaleRecruitPortrait || portrait == kMaleRecruitPortrait) return pictures.recruit;
   return 0;
+}
+
+}  // namespace
+
+int PortraitImage(int portrait) { return PortraitPicture(portrait, {17, 37, 45}); }
+
+int SmallPortraitImage(int portrait) { return PortraitPicture(portrait, {14, 13, 45}); }
+
+void CapAttributes(career::CareerRecord& career) {
+  for (int slot = 1; slot <= kTeamSize; ++slot) {
+    for (auto* attribute : {&career.Speed, &career.Endurance, &career.Agility, &career.Accuracy}) {
+      (*attribute)[slot] = std::min((*attribute)[slot], kAttributeCeiling);
+    }
+  }
 }
 
 
@@ -97,14 +120,7 @@ void TForm4::HandOverToVictory() {
   program_.Sounds.Play(Sound::Victory);
 }
 
-void TForm4::ClampAttributes() {
-  career::CareerRecord& career = program_.Career;
-  for (int slot = 1; slot <= kTeamSize; ++slot) {
-    for (auto* attribute : {&career.Speed, &career.Endurance, &career.Agility, &career.Accuracy}) {
-      (*attribute)[slot] = std::min((*attribute)[slot], kAttributeCeiling);
-    }
-  }
-}
+void TForm4::ClampAttributes() { CapAttributes(program_.Career); }
 
 void TForm4::KeepMusic() {
   if (program_.Career.MusicOn == 1) program_.Sounds.Play(Sound::Drummers);

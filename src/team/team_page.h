@@ -1,4 +1,5 @@
 #pragma once
+#include "career/career_record.h"
 #include "gfx/canvas.h"
 #include "shell/screen.h"
 #include "team/team_menu.h"
@@ -8,6 +9,11 @@ namespace team {
 // Picture numbers of the pictures the team page draws, 0 when a value has no picture.
 int MarkerImage(int gear_level);        // the team page's own markers, levels 1..6
 int PortraitImage(int portrait);        // the team-building screen's large portraits
+int SmallPortraitImage(int portrait);   // the next-match screen's small portraits
+
+// Speed, Endurance, Agility and Accuracy of the team's seven players at most 20; training
+// may raise them above it in between.
+void CapAttributes(career::CareerRecord& career);
 
 inline constexpr int kTeamPageForm = 4;
 inline constexpr int kTeamBuildingForm = 2;

@@ -3,10 +3,18 @@
 
 namespace tour {
 
-// The tour victory.
+// The tour victory: the trophy figure between two standing figures, each on a pedestal.
 class TForm11 : public shell::Screen {
  public:
   explicit TForm11(shell::Program& program);
+
+  // 1..10 once the tick has run; the tick runs from program start, so the trophy's loop
+  // starts at any frame when the screen is shown.
+  int TrophyFrame = 0;
+
+  void Timer1Timer() override;
+  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image15MouseDown(button, x, y); }
+  void Image15MouseDown(shell::MouseButton button, int x, int y);
 };
 
 }  // namespace tour

@@ -1,4 +1,5 @@
 #pragma once
+#include "gfx/canvas.h"
 #include "shell/screen.h"
 
 namespace tour {
@@ -7,6 +8,23 @@ namespace tour {
 class TForm5 : public shell::Screen {
  public:
   explicit TForm5(shell::Program& program);
+
+  // The country whose details are shown, 1..20; kept for the whole run.
+  int ViewedCountry = 1;
+
+  void Timer1Timer() override;
+  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void Image1MouseDown(shell::MouseButton button, int x, int y);
+
+ private:
+  void DrawList(gfx::Canvas& canvas) const;
+  void DrawMarkers(gfx::Canvas& canvas) const;
+  void DrawViewedCountry(gfx::Canvas& canvas) const;
+  void DrawCrossHairs(gfx::Canvas& canvas) const;
+  void DrawFacts(gfx::Canvas& canvas) const;
+
+  void ViewCountryAt(int y);
+  void BackToTeamPage();
 };
 
 }  // namespace tour

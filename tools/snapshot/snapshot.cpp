@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "match_end.h"
 #include "png_writer.h"
 #include "match_scenes.h"
 #include "help/help_screen.h"
 #include "shell/title_screen.h"
 #include "team/recruitment_screen.h"
 #include "team/team_building_screen.h"
+#include "tour/world_screen.h"
 
 namespace {
 
@@ -69,7 +71,30 @@ void PlayedTeam(shell::Program& program) {
   program.Shared.HoverItem = 4;
 }
 
+// The tour's scenes: "win", "loss" and "draw" a played team's result sheet after such a match
+// (the win improved the third player); "wales", "canada" and "japan" the world screen
+// viewing that country.
+void SetTourScene(shell::Program& program, const std::string& scenario) {
+  using testing_support::MatchOutcome;
+  const struct { const char* name; MatchOutcome outcome; int improved; } results[] = {
+      {"win", {5, 1, true, true, 1240}, 3}, {"loss", {2, 4, true, false, 0}, 12}, {"draw", {7, 7, false, false, 610}, 0}};
+  for (const auto& result : results) {
+    if (scenario != result.name) continue;
+    PlayedTeam(program);
+    testing_support::LeaveMatch(program, result.outcome);
+    program.Shared.ImprovedPlayer = result.improved;
+    program.Shared.ResultFrame = 7;
+  }
+  const struct { const char* name; int country; } countries[] = {{"wales", 18}, {"canada", 4}, {"japan", 11}};
+  for (const auto& country : countries) {
+    if (scenario != country.name) continue;
+    PlayedTeam(program);
+    program.Form5().ViewedCountry = country.country;
+  }
+}
+
 void SetScene(testing_support::Game& game, const std::string& scenario) {
+  SetTourScene(game.program, scenario);
   if (scenario == "team") PlayedTeam(game.program);
   if (scenario == "topic") {
     game.host.client = {1024, 768};
