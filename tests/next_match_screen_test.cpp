@@ -70,17 +70,8 @@ TEST(NextMatchScreen, EachSlotRollsForAPoseChangeAndDrawsTheNewPoseAbove90) {
   EXPECT_EQ(game.program.Rng(1000), 777);
 }
 
-TEST(NextMatchScreen, TheSurfaceFollowsTheStageAndAStageOutsideTheTourLeavesIt) {
-  const int surface_of_stage[] = {0, 1, 2, 1, 3, 1, 3, 1, 1, 1, 2, 4, 2, 1, 1, 1, 1, 4, 1, 2, 2};
-  LineupGame game;
-  for (const int stage : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 11, 21, 0, -3}) {
-    game.program.Career.TourStage = stage;
-    game.program.Form7().Timer1Timer();
-    EXPECT_EQ(game.program.Shared.Surface, stage >= 1 && stage <= 20 ? surface_of_stage[stage] : 4) << stage;
-  }
-}
-
-// Column 3's pictures, the flags and the surface, each where its value puts it or nowhere.
+// Column 3's pictures, the flags and the surface that the stage sets, each where its value puts it
+// or nowhere (a stage outside the tour leaves the program's first surface, which has no picture).
 TEST(NextMatchScreen, PicturesStandWhereTheirValuesSayAndValuesOutsideTheirTablesDrawNothing) {
   struct Case { int home, stage, flag_x, surface_image, portrait, figure_image, portrait_image, gear, gear_image; };
   for (const Case c : {Case{14, 11, 350, 43, 5, 35, 18, 3, 6}, Case{14, 12, 300, 3, -1, 35, 45, 7, 0},
