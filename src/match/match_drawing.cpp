@@ -7,7 +7,9 @@
 
 #include "match/match_canvas.h"
 #include "shell/program.h"
+#include "team/team_page.h"
 #include "tour/country_names.h"
+#include "tour/next_match_screen.h"
 
 namespace match {
 
@@ -55,14 +57,6 @@ int StripFigureImage(int portrait) {
   return 0;
 }
 
-// The next-match screen's small portraits and gear pictures.
-int SmallPortraitImage(int portrait) {
-  if (portrait == 0) return 13;
-  if (portrait >= 1 && portrait <= 20) return portrait + 13;
-  if (portrait == -1 || portrait == 21) return 45;
-  return 0;
-}
-int GearImage(int gear_level) { return gear_level >= 1 && gear_level <= 6 ? gear_level + 3 : 0; }
 
 int SprintButtonImage(int sprint) {
   if (sprint == 0) return kSprintAvailableImage;
@@ -114,10 +108,10 @@ void DrawPlayerFigures(const Program& program, Canvas& canvas, int slot) {
 // The portrait, name, figures, gear and paint of the selected player.
 void DrawSelectedPlayer(const Program& program, Canvas& canvas, int slot) {
   const career::CareerRecord& career = program.Career;
-  canvas.Draw(300, 450, program.Picture(kNextMatchForm, SmallPortraitImage(career.Portrait[slot])));
+  canvas.Draw(300, 450, program.Picture(kNextMatchForm, team::SmallPortraitImage(career.Portrait[slot])));
   canvas.TextOut(370, 450, career.PlayerName[slot].Get());
   DrawPlayerFigures(program, canvas, slot);
-  canvas.Draw(300, 500, program.Picture(kNextMatchForm, GearImage(career.GearLevel[slot])));
+  canvas.Draw(300, 500, program.Picture(kNextMatchForm, tour::GearImage(career.GearLevel[slot])));
   UseFont(canvas, 14, colors::Red);
   canvas.TextOut(420, 520, Figure(career.Paint[slot]));
 }

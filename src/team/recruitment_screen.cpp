@@ -6,6 +6,7 @@
 
 #include "shell/program.h"
 #include "team/team_page.h"
+#include "tour/next_match_screen.h"
 
 namespace team {
 
@@ -14,7 +15,6 @@ namespace {
 using shell::Sound;
 
 constexpr int kRecruitmentForm = 12;
-constexpr int kNextMatchForm = 7;
 constexpr int kPhotoWidth = 300;
 constexpr int kPhotoHeight = 600;
 constexpr int kRevealPerTick = 10;
@@ -25,9 +25,6 @@ constexpr int kNextButton = 12;
 constexpr int kRecruitButton = 13;
 constexpr int kCancelButton = 14;
 constexpr int kSmallNextButton = 15;
-
-// The next-match screen's full figures, which this screen borrows.
-int FigureImage(int figure) { return figure >= 1 && figure <= 8 ? figure + 33 : 0; }
 
 std::string InCapitals(std::string_view name) {
   std::string capitals(name);
@@ -50,7 +47,7 @@ void TForm12::Timer1Timer() {
   canvas.Draw(0, 0, program_.Picture(kRecruitmentForm, RecruitIndex));
   DrawRecruit(canvas);
   DrawRecruitMarkerAndPrice(canvas);
-  canvas.Draw(300, 170, program_.Picture(kNextMatchForm, FigureImage(RecruitNumbered(RecruitIndex).figure)));
+  canvas.Draw(300, 170, program_.Picture(tour::kNextMatchForm, tour::FigureImage(RecruitNumbered(RecruitIndex).figure)));
   WipePhoto(canvas);
   DrawButtons(canvas);
   DrawReplacingBox(canvas);
@@ -114,7 +111,7 @@ void TForm12::DrawReplacingBox(gfx::Canvas& canvas) const {
     canvas.LineTo(800, y);
   }
   const int portrait = program_.Career.Portrait[program_.Shared.SelectedPlayer];
-  canvas.Draw(738, 200, program_.Picture(kNextMatchForm, SmallPortraitImage(portrait)));
+  canvas.Draw(738, 200, program_.Picture(tour::kNextMatchForm, SmallPortraitImage(portrait)));
   canvas.Draw(738, 248, program_.Picture(kRecruitmentForm, kSmallNextButton));
   canvas.Pen.Color = gfx::colors::Black;
   canvas.Polyline({{600, 200}, {799, 200}, {799, 500}, {600, 500}, {600, 200}});

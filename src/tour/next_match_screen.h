@@ -1,18 +1,52 @@
 #pragma once
+#include "career/career_record.h"
+#include "gfx/canvas.h"
 #include "shell/screen.h"
 
 namespace tour {
+
+inline constexpr int kNextMatchForm = 7;
+inline constexpr int kLineupSize = 7;
+inline constexpr int kSwapButtons = 6;
+inline constexpr int kPoseCount = 4;
+
+// The line-up's pictures, which recruitment borrows; 0 where a value has no picture.
+// Figures 1..4 are set A in poses 1..4, figures 5..8 set B in poses 1..4.
+int FigureImage(int figure);
+// The gear pictures for levels 1..6.
+int GearImage(int gear_level);
+
+// The play surface of each country of the tour; 0 outside the tour.
+int StageSurface(int stage);
 
 // The line-up and the opposition of the next match.
 class TForm7 : public shell::Screen {
  public:
   explicit TForm7(shell::Program& program);
 
+  void Timer1Timer() override;
   void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
   void Image1MouseDown(shell::MouseButton button, int x, int y);
 
+  // The body pose 1..4 of each slot's figure; slot 8 is the swap's scratch space.
+  career::Slots<career::int32, 8> LineupPose{};
+
  private:
+  // The tick's steps.
+  void RollPoses();
+  void DrawColumn(gfx::Canvas& canvas, int slot) const;
+  void DrawFigure(gfx::Canvas& canvas, int slot, int x, int y) const;
+  void DrawAttributes(gfx::Canvas& canvas, int slot, int a) const;
+  void DrawGrid(gfx::Canvas& canvas) const;
+  void DrawFlags(gfx::Canvas& canvas) const;
+  void SetSurface();
+  void DrawButtons(gfx::Canvas& canvas) const;
+  const gfx::Picture* Own(int image) const;
+
+  // The press's parts.
   void Play();
+  void Swap(int slot);
+  void CopySlot(int from, int to);
 };
 
 }  // namespace tour

@@ -17,6 +17,7 @@
 #include "team/recruitment_screen.h"
 #include "team/team_building_screen.h"
 #include "tour/world_screen.h"
+#include "tour/travel_screen.h"
 
 namespace {
 
@@ -43,6 +44,9 @@ std::vector<Shot> ChosenScreens(int argc, char** argv) {
 // "credits", "menu" and "closing" the title screen's later pictures; "keyboard" team building
 // with a name half typed on the on-screen keyboard and a face chosen. Screen 8 takes the
 // match scenarios of match_scenes.h.
+
+// The flight: "start" as the team page sets it off, "flight" half way, "rest" when it has
+// come to rest; "mexico" the played team's line-up for a match in Mexico.
 void PlayedTeam(shell::Program& program) {
   career::CareerRecord& career = program.Career;
   const char* names[] = {"AARON", "SERENA", "KRISTAL", "MONTGOMERY", "ZIM", "HENRIETTA", "PAVEL"};
@@ -116,6 +120,18 @@ void SetScene(testing_support::Game& game, const std::string& scenario) {
     building.PortraitLoaded = 1;
     building.EditPortrait = 4;
     game.program.Career.Portrait[1] = 4;
+  }
+  tour::TForm10& travel = game.program.Form10();
+  const auto set_flight = [&travel](int plane_x, int band) {
+    travel.PlaneX = plane_x;
+    travel.TravelBand = band;
+  };
+  if (scenario == "start") set_flight(-500, 0);
+  if (scenario == "flight") set_flight(300, 400);
+  if (scenario == "rest") set_flight(tour::kPlaneLastX, tour::kTravelBandLast);
+  if (scenario == "mexico") {
+    PlayedTeam(game.program);
+    game.program.Career.TourStage = 12;
   }
 }
 
