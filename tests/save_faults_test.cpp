@@ -125,6 +125,7 @@ TEST_F(SaveFaults, EachFaultIsReportedOverTheTravelScreenAndLeavesThePreviousCar
     const char* name;
     std::function<bool()> apply;  // in the child; false when it cannot be made here
     const char* text;
+    const char* folder_in_the_way = nullptr;  // must still be there afterwards
   };
   const Fault faults[] = {
       {"read-only folder", [&] { fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec |
@@ -134,9 +135,9 @@ TEST_F(SaveFaults, EachFaultIsReportedOverTheTravelScreenAndLeavesThePreviousCar
                          const rlimit limit{1000, 1000};
                          return setrlimit(RLIMIT_FSIZE, &limit) == 0; }, "Disk full."},
       {"folder in the way of the career file", [] { return fs::remove(kSaveFile) && fs::create_directory(kSaveFile); },
-       "File access denied."},
+       "File access denied.", kSaveFile},
       {"folder in the way of the temporary file", [] { return fs::create_directory(kTemporaryFile); },
-       "File access denied."},
+       "File access denied.", kTemporaryFile},
   };
   for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.name);
@@ -162,13 +163,14 @@ TEST_F(SaveFaults, EachFaultIsReportedOverTheTravelScreenAndLeavesThePreviousCar
       continue;
     }
     EXPECT_EQ(seen, std::string("travel|Form10: ") + fault.text);
-    if (fs::is_directory(kSaveFile)) {
-      fs::remove(kSaveFile);
-    } else {
+    if (fault.folder_in_the_way) {
+      EXPECT_TRUE(fs::is_directory(fault.folder_in_the_way));
+      fs::remove(fault.folder_in_the_way);
+    }
+    if (fault.folder_in_the_way != kSaveFile) {
       EXPECT_EQ(GenerationOnDisk(), 7);
     }
-    EXPECT_EQ(fs::exists(kTemporaryFile), fs::is_directory(kTemporaryFile));
-    fs::remove(kTemporaryFile);
+    EXPECT_FALSE(fs::exists(kTemporaryFile));
   }
 }
 
@@ -184,9 +186,12 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesOneWholeCareer) {
   int kills = 0;
   for (; kills < 300 && std::chrono::steady_clock::now() < deadline; ++kills) {
     const auto generation = static_cast<std::uint8_t>(kills % 200 + 2);
+    int started_saving[2];
+    ASSERT_EQ(pipe(started_saving), 0);
     const pid_t child = fork();
     if (child == 0) {
       alarm(5);
+      if (write(started_saving[1], "s", 1) != 1) _exit(1);
       for (;;) {
         try {
           career::SaveCareer(Generation(generation), disk);
@@ -194,6 +199,11 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesOneWholeCareer) {
         }
       }
     }
+    char started;
+    const bool saving = read(started_saving[0], &started, 1) == 1;
+    close(started_saving[0]);
+    close(started_saving[1]);
+    ASSERT_TRUE(saving);
     std::this_thread::sleep_for(std::chrono::microseconds(random() % (one_save.count() * 3 / 2 + 1)));
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
