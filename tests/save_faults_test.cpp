@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -14,7 +13,6 @@
 #include <set>
 #include <thread>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,6 +78,11 @@ std::string InChild(const std::function<std::string()>& step) {
   int pipe_ends[2];
   if (pipe(pipe_ends) != 0) return "no pipe";
   const pid_t child = fork();
+  if (child < 0) {
+    close(pipe_ends[0]);
+    close(pipe_ends[1]);
+    return "no child process";
+  }
   if (child == 0) {
     close(pipe_ends[0]);
     const std::string said = step();
@@ -189,6 +192,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesOneWholeCareer) {
     int started_saving[2];
     ASSERT_EQ(pipe(started_saving), 0);
     const pid_t child = fork();
+    ASSERT_GE(child, 0) << "no child process";
     if (child == 0) {
       alarm(5);
       if (write(started_saving[1], "s", 1) != 1) _exit(1);
