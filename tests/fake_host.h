@@ -105,6 +105,10 @@ class FakeHost : public shell::Host {
   FakeAudio audio;
   MemoryFiles files;
   std::string program_folder = SPLATVANE_GAME_DIR;
+  // Another working folder (the real disk) in place of the one in memory, once set.
+  career::Files* other_folder = nullptr;
+  // The window's caption at each error, to tell over which screen the box stood.
+  std::vector<std::string> error_captions;
 
   shell::WindowSize ClientSize() const override { return client; }
   void Present(const gfx::Picture& picture, int left, int top) override {
@@ -115,11 +119,14 @@ class FakeHost : public shell::Host {
   }
   void SetCaption(const std::string& text) override { caption = text; }
   void SetBordered(bool value) override { bordered = value; }
-  void ShowError(const std::string&, const std::string& text) override { errors.push_back(text); }
+  void ShowError(const std::string&, const std::string& text) override {
+    errors.push_back(text);
+    error_captions.push_back(caption);
+  }
   std::uint64_t NowMs() const override { return now; }
   void Quit() override { quit = true; }
   shell::AudioOutput& Audio() override { return audio; }
-  career::Files& WorkingFolder() override { return files; }
+  career::Files& WorkingFolder() override { return other_folder ? *other_folder : files; }
   std::string ProgramFolder() const override { return program_folder; }
 };
 

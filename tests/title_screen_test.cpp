@@ -321,6 +321,7 @@ TEST(ContinueCareer, AMissingOrShortFileReportsItsErrorAndLeavesTheFreshTeamOnTh
 
     ASSERT_EQ(game.host.errors.size(), 1u);
     EXPECT_EQ(game.host.errors[0], short_file ? "Read beyond end of file." : "File not found.");
+    EXPECT_EQ(game.host.error_captions[0], "Team Page");
     EXPECT_TRUE(game.program.Form4().Visible());
     EXPECT_FALSE(Title(game).Visible());
     EXPECT_EQ(Title(game).TitleChoice, 0);

@@ -16,6 +16,8 @@ int GameErrorCode(int os_error) {
     case ENOENT: return codes::kFileNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
+    case ELOOP:
+    case EILSEQ:
     case EINVAL: return codes::kInvalidFilename;
     case EMFILE:
     case ENFILE: return codes::kTooManyOpenFiles;
@@ -23,18 +25,23 @@ int GameErrorCode(int os_error) {
     case EPERM:
     case EROFS:
     case EISDIR:
+    case EEXIST:
+    case ENOTEMPTY:
+    case ETXTBSY:
     case EBUSY: return codes::kAccessDenied;
     case ENOSPC:
+    case EFBIG:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
       return codes::kDiskFull;
-    default: return os_error;
+    default: return kSystemErrorBase + os_error;
   }
 }
 
 namespace {
 
+// A failure that left no error number behind is an I/O error all the same.
 int LastError() { return GameErrorCode(errno == 0 ? EIO : errno); }
 
 }  // namespace
@@ -110,7 +117,8 @@ void DiskFiles::Remove(const std::string& name) {
     std::fclose(found->second);
     open_.erase(found);
   }
-  std::remove(name.c_str());
+  // Only ever a file: a folder of that name is the player's, not a save left half done.
+  unlink(name.c_str());
 }
 
 }  // namespace platform

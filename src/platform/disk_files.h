@@ -22,6 +22,10 @@ class DiskFiles : public career::Files {
   std::map<std::string, std::FILE*> open_;
 };
 
+// System errors with no meaning of their own in the game's table are shown as
+// "I/O error" with this added to their number, so none reads as one of the table's texts.
+inline constexpr int kSystemErrorBase = 1000;
+
 // The game's error code for an operating-system error number.
 int GameErrorCode(int os_error);
 

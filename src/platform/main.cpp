@@ -21,7 +21,8 @@ int main(int, char**) {
       shell::Program program(host);
       const std::string failed = program.Start();
       if (!failed.empty()) {
-        host.ShowError(shell::kProgramTitle, failed);
+        std::fprintf(stderr, "%s: %s\n", shell::kProgramTitle, failed.c_str());
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, shell::kProgramTitle, failed.c_str(), nullptr);
         status = 1;
       } else {
         host.Run(program);

@@ -24,6 +24,7 @@ SdlHost::SdlHost(std::string program_folder) : program_folder_(std::move(program
     std::fprintf(stderr, "Splatvane: cannot open the window (%s)\n", SDL_GetError());
     return;
   }
+  error_fonts_.LoadFrom(program_folder_ + "/fonts");
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   SDL_StartTextInput();
@@ -32,6 +33,7 @@ SdlHost::SdlHost(std::string program_folder) : program_folder_(std::move(program
 
 SdlHost::~SdlHost() {
   if (texture_) SDL_DestroyTexture(texture_);
+  if (error_texture_) SDL_DestroyTexture(error_texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
   if (window_) SDL_DestroyWindow(window_);
 }
@@ -67,6 +69,12 @@ void SdlHost::Redraw() {
     const SDL_Rect place{frame_left_, frame_top_, texture_width_, texture_height_};
     SDL_RenderCopy(renderer_, texture_, nullptr, &place);
   }
+  if (error_box_.IsOpen() && error_texture_) {
+    const shell::WindowSize window = ClientSize();
+    const gfx::Point at = error_box_.PlaceIn(window.width, window.height);
+    const SDL_Rect place{at.x, at.y, error_box_.Image().Width(), error_box_.Image().Height()};
+    SDL_RenderCopy(renderer_, error_texture_, nullptr, &place);
+  }
   SDL_RenderPresent(renderer_);
 }
 
@@ -82,7 +90,48 @@ void SdlHost::SetBordered(bool bordered) {
 
 void SdlHost::ShowError(const std::string& title, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), window_);
+  const bool was_open = error_box_.IsOpen();
+  error_box_.Open(title, text);
+  if (was_open) return;
+  UploadErrorBox();
+  Redraw();
+}
+
+void SdlHost::UploadErrorBox() {
+  if (error_texture_) SDL_DestroyTexture(error_texture_);
+  error_texture_ = nullptr;
+  if (!renderer_ || !error_box_.IsOpen()) return;
+  const gfx::Picture& box = error_box_.Image();
+  error_texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STATIC, box.Width(), box.Height());
+  if (error_texture_) SDL_UpdateTexture(error_texture_, nullptr, box.Pixels().data(), box.Width() * 4);
+}
+
+bool SdlHost::ErrorBoxTakes(const SDL_Event& event) {
+  if (!error_box_.IsOpen()) return false;
+  const shell::WindowSize window = ClientSize();
+  const gfx::Point box = error_box_.PlaceIn(window.width, window.height);
+  switch (event.type) {
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT) error_box_.MouseDown({event.button.x, event.button.y}, box);
+      return true;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button == SDL_BUTTON_LEFT) error_box_.MouseUp({event.button.x, event.button.y}, box);
+      break;
+    case SDL_KEYDOWN:
+      // Keys that type no text, so none reaches the game once the box has gone.
+      if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER ||
+          event.key.keysym.sym == SDLK_ESCAPE) {
+        error_box_.Dismiss();
+      }
+      break;
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEWHEEL:
+    case SDL_TEXTINPUT: return true;
+    default: return false;
+  }
+  UploadErrorBox();
+  Redraw();
+  return true;
 }
 
 std::uint64_t SdlHost::NowMs() const { return SDL_GetTicks64(); }
@@ -144,6 +193,7 @@ void TypeText(const char* utf8, shell::Program& program) {
 }  // namespace
 
 void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
+  if (ErrorBoxTakes(event)) return;
   switch (event.type) {
     case SDL_QUIT: Quit(); break;
     case SDL_WINDOWEVENT:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/disk_files.h"
+#include "platform/error_box.h"
 #include "shell/host.h"
 
 namespace shell { class Program; }
@@ -48,7 +49,9 @@ class SdlHost : public shell::Host {
   void Present(const gfx::Picture& frame, int left, int top) override;
   void SetCaption(const std::string& caption) override;
   void SetBordered(bool bordered) override;
+  // Opens the error box over the window; the game runs on behind it.
   void ShowError(const std::string& title, const std::string& text) override;
+  bool ErrorShowing() const { return error_box_.IsOpen(); }
   std::uint64_t NowMs() const override;
   void Quit() override { quitting_ = true; }
   shell::AudioOutput& Audio() override { return audio_; }
@@ -62,11 +65,15 @@ class SdlHost : public shell::Host {
  private:
   void Handle(const SDL_Event& event, shell::Program& program);
   void Redraw();
+  // While the error box is open it takes the mouse and the keys; true when it took the event.
+  bool ErrorBoxTakes(const SDL_Event& event);
+  void UploadErrorBox();
 
   std::string program_folder_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  SDL_Texture* error_texture_ = nullptr;
   int texture_width_ = 0;
   int texture_height_ = 0;
   int frame_left_ = 0;
@@ -75,6 +82,8 @@ class SdlHost : public shell::Host {
   bool quitting_ = false;
   SdlAudio audio_;
   DiskFiles files_;
+  gfx::FontLibrary error_fonts_;
+  ErrorBox error_box_{error_fonts_};
 };
 
 // The folder of the running program, without a trailing slash.

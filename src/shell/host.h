@@ -42,6 +42,8 @@ class Host {
   virtual void SetCaption(const std::string& caption) = 0;
   // A normal window with border, caption bar and close button, or the borderless full screen.
   virtual void SetBordered(bool bordered) = 0;
+  // An error message box over the window as it is now. It waits for OK while the game goes on
+  // behind it; the player's clicks and keys wait with it.
   virtual void ShowError(const std::string& title, const std::string& text) = 0;
   virtual std::uint64_t NowMs() const = 0;
   virtual void Quit() = 0;

@@ -119,6 +119,8 @@ Screen* Program::VisibleScreen() const {
 }
 
 void Program::ReportError(const std::string& text) {
+  // The box stands over the screen that is showing now, with its caption.
+  UpdateWindow();
   const bool ends_in_stop = !text.empty() && text.back() == '.';
   host_.ShowError(kProgramTitle, ends_in_stop ? text : text + ".");
 }
