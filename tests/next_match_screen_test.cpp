@@ -71,13 +71,13 @@ TEST(NextMatchScreen, EachSlotRollsForAPoseChangeAndDrawsTheNewPoseAbove90) {
 }
 
 // Column 3's pictures, the flags and the surface that the stage sets, each where its value puts it
-// or nowhere (a stage outside the tour leaves the program's first surface, which has no picture).
+// or nowhere (a stage outside the tour leaves the program's first surface, grass).
 TEST(NextMatchScreen, PicturesStandWhereTheirValuesSayAndValuesOutsideTheirTablesDrawNothing) {
   struct Case { int home, stage, flag_x, surface_image, portrait, figure_image, portrait_image, gear, gear_image; };
   for (const Case c : {Case{14, 11, 350, 43, 5, 35, 18, 3, 6}, Case{14, 12, 300, 3, -1, 35, 45, 7, 0},
                        Case{3, 13, 300, 2, 0, 39, 13, 0, 0}, Case{20, 1, 350, 2, 15, 39, 28, 6, 9},
-                       Case{21, 21, 0, 0, 21, 39, 45, 1, 4}, Case{-3, 0, 0, 0, 99, 39, 0, -2, 0},
-                       Case{0, 21, 0, 0, -7, 35, 0, 3, 6}}) {
+                       Case{21, 21, 0, 2, 21, 39, 45, 1, 4}, Case{-3, 0, 0, 2, 99, 39, 0, -2, 0},
+                       Case{0, 21, 0, 2, -7, 35, 0, 3, 6}}) {
     LineupGame game(true);
     career::CareerRecord& career = game.program.Career;
     std::tie(career.HomeCountry, career.TourStage, career.Portrait[3], career.GearLevel[3]) = std::tie(c.home, c.stage, c.portrait, c.gear);
