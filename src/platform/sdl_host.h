@@ -48,6 +48,7 @@ class SdlHost : public shell::Host {
   void Present(const gfx::Picture& frame, int left, int top) override;
   void SetCaption(const std::string& caption) override;
   void SetBordered(bool bordered) override;
+  void SetBackground(shell::WindowBackground background) override;
   void ShowError(const std::string& title, const std::string& text) override;
   std::uint64_t NowMs() const override;
   void Quit() override { quitting_ = true; }
@@ -72,6 +73,7 @@ class SdlHost : public shell::Host {
   int frame_left_ = 0;
   int frame_top_ = 0;
   bool have_frame_ = false;
+  SDL_Color background_{255, 255, 255, 255};
   bool quitting_ = false;
   SdlAudio audio_;
   DiskFiles files_;

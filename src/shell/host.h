@@ -7,6 +7,10 @@
 
 namespace shell {
 
+// What the window shows around a screen's picture. The button-highlight colour is the
+// desktop's own, white on most.
+enum class WindowBackground { White, ButtonHighlight };
+
 struct WindowSize {
   int width = 800;
   int height = 600;
@@ -42,6 +46,7 @@ class Host {
   virtual void SetCaption(const std::string& caption) = 0;
   // A normal window with border, caption bar and close button, or the borderless full screen.
   virtual void SetBordered(bool bordered) = 0;
+  virtual void SetBackground(WindowBackground background) = 0;
   virtual void ShowError(const std::string& title, const std::string& text) = 0;
   virtual std::uint64_t NowMs() const = 0;
   virtual void Quit() = 0;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gfx/canvas.h"
+#include "shell/host.h"
 
 namespace shell {
 
@@ -51,6 +52,7 @@ class Screen {
   Timer Timer1;
   // The title screen's closing state gives its window a normal border.
   bool Bordered = false;
+  WindowBackground Background = WindowBackground::White;
 
   virtual void Timer1Timer();
   virtual void InputMouseDown(MouseButton, int, int) {}
