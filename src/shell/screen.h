@@ -28,6 +28,9 @@ struct InputPicture {
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
 };
 
+// Mouse areas leave out their edges: Between(100, x, 200) is 100 < x < 200.
+inline constexpr bool Between(int low, int value, int high) { return value > low && value < high; }
+
 inline constexpr int kPictureWidth = 800;
 inline constexpr int kPictureHeight = 600;
 

@@ -11,6 +11,7 @@ namespace team {
 
 namespace {
 
+using shell::Between;
 using shell::Sound;
 
 constexpr int kRecruitmentForm = 12;
@@ -42,8 +43,6 @@ std::string InCapitals(std::string_view name) {
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return capitals;
 }
-
-bool Between(int low, int value, int high) { return value > low && value < high; }
 
 }  // namespace
 

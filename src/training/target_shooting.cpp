@@ -27,8 +27,6 @@ constexpr int kWindBarPerUnit = 24;
 constexpr int kGoodScore = 70;
 constexpr int kFineScore = 85;
 
-bool Inside(int low, int value, int high) { return value > low && value < high; }
-
 }  // namespace
 
 int LandingScore(int miss_x, int miss_y) {
@@ -47,8 +45,8 @@ TargetRange& TForm19::Range() { return program_.Training.Target; }
 void TForm19::Image2MouseMove(int x, int y) {
   TargetRange& range = Range();
   if (range.BallFlight > 0) return;
-  if (Inside(30, x, 320)) range.AimX = x - 320;
-  if (Inside(80, y, 360)) range.AimY = y - 320;
+  if (shell::Between(30, x, 320)) range.AimX = x - 320;
+  if (shell::Between(80, y, 360)) range.AimY = y - 320;
 }
 
 void TForm19::Image2MouseDown(shell::MouseButton, int, int) {

@@ -10,9 +10,9 @@ namespace training {
 
 namespace {
 
-bool Inside(int low, int value, int high) { return value > low && value < high; }
+using shell::Between;
 
-bool OnPicture(int left, int x, int y) { return Inside(left, x, left + 250) && Inside(100, y, 350); }
+bool OnPicture(int left, int x, int y) { return Between(left, x, left + 250) && Between(100, y, 350); }
 
 }  // namespace
 
@@ -35,7 +35,7 @@ void TForm16::Image5MouseDown(shell::MouseButton, int x, int y) {
   if (OnPicture(0, x, y)) TrainAccuracy();
   if (OnPicture(275, x, y)) TrainAgility();
   if (OnPicture(550, x, y)) TrainSpeed();
-  if (Inside(300, x, 500) && Inside(400, y, 450)) TrainAtRandom();
+  if (Between(300, x, 500) && Between(400, y, 450)) TrainAtRandom();
 }
 
 void TForm16::TrainAccuracy() {
