@@ -61,7 +61,7 @@ void SdlHost::Present(const gfx::Picture& frame, int left, int top) {
 
 void SdlHost::Redraw() {
   if (!renderer_) return;
-  SDL_SetRenderDrawColor(renderer_, background_.r, background_.g, background_.b, background_.a);
+  SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
   SDL_RenderClear(renderer_);
   if (have_frame_ && texture_) {
     const SDL_Rect place{frame_left_, frame_top_, texture_width_, texture_height_};
@@ -74,11 +74,9 @@ void SdlHost::SetCaption(const std::string& caption) {
   if (window_) SDL_SetWindowTitle(window_, caption.c_str());
 }
 
-// SDL cannot ask the desktop for its button-highlight colour; white is what most desktops give.
-void SdlHost::SetBackground(shell::WindowBackground) {
-  background_ = {255, 255, 255, 255};
-  Redraw();
-}
+// SDL cannot ask the desktop for its button-highlight colour; white, which most desktops give
+// and the window always shows, stands for it.
+void SdlHost::SetBackground(shell::WindowBackground) {}
 
 void SdlHost::SetBordered(bool bordered) {
   if (!window_) return;

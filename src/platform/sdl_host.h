@@ -73,7 +73,6 @@ class SdlHost : public shell::Host {
   int frame_left_ = 0;
   int frame_top_ = 0;
   bool have_frame_ = false;
-  SDL_Color background_{255, 255, 255, 255};
   bool quitting_ = false;
   SdlAudio audio_;
   DiskFiles files_;
