@@ -100,6 +100,7 @@ class FakeHost : public shell::Host {
   int frame_left = 0, frame_top = 0, frames_presented = 0;
   std::string caption;
   bool bordered = false;
+  shell::WindowBackground background = shell::WindowBackground::White;
   bool quit = false;
   std::vector<std::string> errors;
   FakeAudio audio;
@@ -119,6 +120,7 @@ class FakeHost : public shell::Host {
   }
   void SetCaption(const std::string& text) override { caption = text; }
   void SetBordered(bool value) override { bordered = value; }
+  void SetBackground(shell::WindowBackground value) override { background = value; }
   void ShowError(const std::string&, const std::string& text) override {
     errors.push_back(text);
     error_captions.push_back(caption);

@@ -82,6 +82,10 @@ void SdlHost::SetCaption(const std::string& caption) {
   if (window_) SDL_SetWindowTitle(window_, caption.c_str());
 }
 
+// SDL cannot ask the desktop for its button-highlight colour; white, which most desktops give
+// and the window always shows, stands for it.
+void SdlHost::SetBackground(shell::WindowBackground) {}
+
 void SdlHost::SetBordered(bool bordered) {
   if (!window_) return;
   SDL_SetWindowBordered(window_, bordered ? SDL_TRUE : SDL_FALSE);

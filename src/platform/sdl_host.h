@@ -49,6 +49,7 @@ class SdlHost : public shell::Host {
   void Present(const gfx::Picture& frame, int left, int top) override;
   void SetCaption(const std::string& caption) override;
   void SetBordered(bool bordered) override;
+  void SetBackground(shell::WindowBackground background) override;
   // Opens the error box over the window; the game runs on behind it.
   void ShowError(const std::string& title, const std::string& text) override;
   bool ErrorShowing() const { return error_box_.IsOpen(); }

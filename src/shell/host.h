@@ -7,6 +7,10 @@
 
 namespace shell {
 
+// What the window shows around a screen's picture. The button-highlight colour is the
+// desktop's own, white on most.
+enum class WindowBackground { White, ButtonHighlight };
+
 struct WindowSize {
   int width = 800;
   int height = 600;
@@ -42,6 +46,7 @@ class Host {
   virtual void SetCaption(const std::string& caption) = 0;
   // A normal window with border, caption bar and close button, or the borderless full screen.
   virtual void SetBordered(bool bordered) = 0;
+  virtual void SetBackground(WindowBackground background) = 0;
   // An error message box over the window as it is now. It waits for OK while the game goes on
   // behind it; the player's clicks and keys wait with it.
   virtual void ShowError(const std::string& title, const std::string& text) = 0;

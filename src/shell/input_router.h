@@ -18,6 +18,7 @@ class InputRouter {
     const int px = x - origin.left, py = y - origin.top;
     if (!screen.Input().Contains(px, py)) return;
     pressed_ = &screen;
+    held_ |= Bit(button);
     if (button == MouseButton::Left) left_pressed_ = true;
     run([&] { screen.InputMouseDown(button, px, py); });
   }
@@ -26,7 +27,10 @@ class InputRouter {
   void MouseUp(Screen* visible, Origin origin, int x, int y, MouseButton button, Run&& run) {
     Screen* pressed = pressed_;
     const bool left_click = button == MouseButton::Left && left_pressed_;
-    pressed_ = nullptr;
+    // The picture keeps the mouse until the last held button is let go, so that both buttons
+    // pressed together are both released to it.
+    held_ &= ~Bit(button);
+    if (held_ == 0) pressed_ = nullptr;
     if (button == MouseButton::Left) left_pressed_ = false;
     if (!pressed || pressed != visible) return;
     const int px = x - origin.left, py = y - origin.top;
@@ -41,7 +45,10 @@ class InputRouter {
   }
 
  private:
+  static unsigned Bit(MouseButton button) { return 1u << static_cast<unsigned>(button); }
+
   Screen* pressed_ = nullptr;
+  unsigned held_ = 0;
   bool left_pressed_ = false;
 };
 

@@ -213,6 +213,7 @@ void Program::UpdateWindow() {
   if (!screen) return;
   if (!window_known_ || screen->Caption() != caption_shown_) host_.SetCaption(caption_shown_ = screen->Caption());
   if (!window_known_ || screen->Bordered != bordered_shown_) host_.SetBordered(bordered_shown_ = screen->Bordered);
+  if (!window_known_ || screen->Background != background_shown_) host_.SetBackground(background_shown_ = screen->Background);
   window_known_ = true;
   if (screen != presented_screen_) frame_dirty_ = true;
   presented_screen_ = screen;

@@ -15,6 +15,7 @@
 #include "shell/screen.h"
 #include "shell/shared_state.h"
 #include "shell/sound_bank.h"
+#include "training/training_state.h"
 
 namespace shell { class TForm1; class TForm3; }
 namespace team { class TForm2; class TForm4; class TForm6; class TForm12; }
@@ -84,6 +85,7 @@ class Program {
   SharedState Shared;
   Random Rng;
   SoundBank Sounds;
+  training::TrainingState Training;
 
   TForm1& Form1() { return *form1_; }
   team::TForm2& Form2() { return *form2_; }
@@ -148,6 +150,7 @@ class Program {
   bool frame_dirty_ = true;
   std::string caption_shown_;
   bool bordered_shown_ = false;
+  WindowBackground background_shown_ = WindowBackground::White;
   bool window_known_ = false;
 };
 

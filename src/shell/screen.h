@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gfx/canvas.h"
+#include "shell/host.h"
 
 namespace shell {
 
@@ -26,6 +27,9 @@ struct InputPicture {
   int Height = 585;
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
 };
+
+// Mouse areas leave out their edges: Between(100, x, 200) is 100 < x < 200.
+inline constexpr bool Between(int low, int value, int high) { return value > low && value < high; }
 
 inline constexpr int kPictureWidth = 800;
 inline constexpr int kPictureHeight = 600;
@@ -51,6 +55,7 @@ class Screen {
   Timer Timer1;
   // The title screen's closing state gives its window a normal border.
   bool Bordered = false;
+  WindowBackground Background = WindowBackground::White;
 
   virtual void Timer1Timer();
   virtual void InputMouseDown(MouseButton, int, int) {}

@@ -12,6 +12,7 @@ namespace team {
 
 namespace {
 
+using shell::Between;
 using shell::Sound;
 
 constexpr int kRecruitmentForm = 12;
@@ -32,8 +33,6 @@ std::string InCapitals(std::string_view name) {
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return capitals;
 }
-
-bool Between(int low, int value, int high) { return value > low && value < high; }
 
 }  // namespace
 

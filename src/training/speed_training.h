@@ -1,12 +1,38 @@
 #pragma once
+#include "gfx/canvas.h"
 #include "shell/screen.h"
+#include "training/training_state.h"
 
 namespace training {
 
-// Speed training.
+inline constexpr int kSpeedTrainingForm = 17;
+
+// Speed training: fifty seconds of releasing the left and right mouse buttons in turn; the
+// average running speed decides how much speed and endurance the player gains.
 class TForm17 : public shell::Screen {
  public:
   explicit TForm17(shell::Program& program);
+
+  void Timer1Timer() override;
+  void InputMouseUp(shell::MouseButton button, int x, int y) override { Image10MouseUp(button, x, y); }
+  void Image10MouseUp(shell::MouseButton button, int x, int y);
+
+ private:
+  SpeedRun& Run();
+
+  // One tick of the run; returns the average it shows.
+  int RunTick();
+  void AdvanceRunner();
+  void DrawAxes(gfx::Canvas& canvas);
+  void DrawGraph(gfx::Canvas& canvas);
+  void DrawDot(gfx::Canvas& canvas);
+  void RecordSpeed();
+  void Decay();
+  int Average();
+  void DrawInstructions(gfx::Canvas& canvas);
+  void DrawAverage(gfx::Canvas& canvas, int average);
+  void DrawTimer(gfx::Canvas& canvas);
+  void Reward(int average);
 };
 
 }  // namespace training

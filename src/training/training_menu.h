@@ -3,10 +3,22 @@
 
 namespace training {
 
-// The training menu.
+inline constexpr int kTrainingMenuForm = 16;
+
+// The training menu: the $500 are already paid, so the only way on is one of four trainings.
 class TForm16 : public shell::Screen {
  public:
   explicit TForm16(shell::Program& program);
+
+  void Timer1Timer() override;
+  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image5MouseDown(button, x, y); }
+  void Image5MouseDown(shell::MouseButton button, int x, int y);
+
+ private:
+  void TrainAccuracy();
+  void TrainAgility();
+  void TrainSpeed();
+  void TrainAtRandom();
 };
 
 }  // namespace training

@@ -18,6 +18,7 @@
 #include "team/team_building_screen.h"
 #include "tour/world_screen.h"
 #include "tour/travel_screen.h"
+#include "training/training_state.h"
 
 namespace {
 
@@ -97,8 +98,49 @@ void SetTourScene(shell::Program& program, const std::string& scenario) {
   }
 }
 
+// The mini-games start as the training menu starts them; "running" a speed run 32 seconds
+// in, "duel" a tag duel with the trainee leaning left into fire, "flying" a ball in the air
+// over the target after four landings.
+void StartTraining(shell::Program& program, int number) {
+  if (number == 17) program.Training.Speed.Begin();
+  if (number == 18) program.Training.Duel.Begin();
+  if (number == 19) program.Training.Target.Begin(-7);
+}
+
+void PlayTraining(shell::Program& program, const std::string& scenario) {
+  training::TrainingState& training = program.Training;
+  if (scenario == "running") {
+    for (int tick = 1; tick <= 320; ++tick) training.Speed.SpeedHistory[tick] = tick < 60 ? tick * 4 : 230 + (tick * 37) % 41;
+    training.Speed.TrainTicks = 320;
+    training.Speed.RunSpeed = 244;
+    training.Speed.RunFrame = 4;
+  }
+  if (scenario == "duel") {
+    training.Duel.AimSide = 1;
+    training.Duel.LeftState = 2;
+    training.Duel.RightState = 1;
+    training.Duel.HitsLeft = 7;
+    training.Duel.HitsRight = 5;
+    training.Duel.TimesHit = 3;
+    training.Duel.DuelPaint = 31;
+    training.Duel.CoverMeter = 180;
+    training.Duel.TrainTicks = 260;
+  }
+  if (scenario == "flying") {
+    training.Target.AimX = -150;
+    training.Target.AimY = -90;
+    training.Target.ShotsLeft = 6;
+    training.Target.ShootScore = 28;
+    training.Target.BallFlight = 7;
+    training.Target.BallX = 148;
+    training.Target.BallY = 131;
+    training.Target.ReloadTicks = 17;
+  }
+}
+
 void SetScene(testing_support::Game& game, const std::string& scenario) {
   SetTourScene(game.program, scenario);
+  PlayTraining(game.program, scenario);
   if (scenario == "team") PlayedTeam(game.program);
   if (scenario == "topic") {
     game.host.client = {1024, 768};
@@ -164,6 +206,7 @@ int main(int argc, char** argv) {
       ++failures;
       continue;
     }
+    StartTraining(game.program, number);
     SetScene(game, scenario);
     if (number != 1) game.ShowOnly(*screen);
     game.Tick();
