@@ -13,6 +13,7 @@
 #include "shell/title_screen.h"
 #include "team/recruitment_screen.h"
 #include "team/team_building_screen.h"
+#include "tour/next_match_screen.h"
 
 namespace {
 
@@ -66,6 +67,19 @@ void PlayedTeam(shell::Program& program) {
   program.Shared.HoverItem = 4;
 }
 
+// "match": PLAY pressed on the line-up, play resumed, player 4 sent up the field and three
+// ticks run with the pointer over the field.
+void PlayedMatch(testing_support::Game& game) {
+  game.program.Career.WeatherAllowed = 1;
+  game.ShowOnly(game.program.Form7());
+  game.Press(765, 500);
+  game.Press(675, 500);
+  game.Move(300, 250);
+  game.Press(300, 250);
+  for (int tick = 0; tick < 30; ++tick) game.Tick();
+  game.Move(500, 120);
+}
+
 void SetScene(testing_support::Game& game, const std::string& scenario) {
   if (scenario == "team") PlayedTeam(game.program);
   if (scenario == "topic") {
@@ -89,6 +103,7 @@ void SetScene(testing_support::Game& game, const std::string& scenario) {
     building.EditPortrait = 4;
     game.program.Career.Portrait[1] = 4;
   }
+  if (scenario == "match") PlayedMatch(game);
 }
 
 shell::Screen* ScreenNumbered(shell::Program& program, int number) {
