@@ -10,8 +10,6 @@ namespace {
 
 using shell::Sound;
 
-constexpr int kMoveMode = 0;
-constexpr int kFireMode = 1;
 constexpr int kSprintStart = 50;
 constexpr int kStripBand = 40;
 

@@ -19,6 +19,13 @@ inline constexpr double kReachRadius = 10.0;  // a click selects, a player picks
 inline constexpr FieldPoint kFlagStart{785.0, 240.0};   // picture frame
 inline constexpr FieldPoint kHomeStation{15.0, 240.0};  // picture frame
 
+// OrderMode: what a click on the field orders the selected player to do.
+inline constexpr int kMoveMode = 0;
+inline constexpr int kFireMode = 1;
+// WeatherRoll 5 is bad weather; Surface 4, artificial turf, is indoors.
+inline constexpr int kBadWeather = 5;
+inline constexpr int kIndoors = 4;
+
 constexpr FieldPoint ToField(const FieldPoint& picture) { return {picture.x, picture.y - kFieldTop}; }
 constexpr FieldPoint ToPicture(const FieldPoint& field) { return {field.x, field.y + kFieldTop}; }
 

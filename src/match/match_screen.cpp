@@ -1,5 +1,6 @@
 #include "match/match_screen.h"
 
+#include "match/field_model.h"
 #include "match/match_drawing.h"
 #include "match/movement.h"
 #include "match/opposition.h"
@@ -15,9 +16,7 @@ namespace {
 
 using shell::Sound;
 
-constexpr int kBadWeather = 5;
 constexpr int kWeatherAllowed = 2;
-constexpr int kIndoors = 4;
 constexpr int kResultClickLock = 20;
 constexpr int kAttributeCeiling = 30;
 constexpr int kImprovementRolls = 20;

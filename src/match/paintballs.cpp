@@ -1,5 +1,7 @@
 #include "match/paintballs.h"
 
+#include <cstdint>
+
 #include "match/field_model.h"
 #include "shell/program.h"
 
@@ -22,7 +24,10 @@ bool IsOwn(int32 owner) { return owner >= 1 && owner <= kTeamSize; }
 
 // One step of a counter that starts again at 0 when it reaches `wrap`; a counter loaded from
 // outside its cycle starts again at once.
-int32 CycleStep(int32 counter, long long wrap) { return counter + 1LL >= wrap ? 0 : counter + 1; }
+int32 CycleStep(int32 counter, long long wrap) {
+  const long long next = counter + 1LL;
+  return next >= wrap || next > INT32_MAX ? 0 : static_cast<int32>(next);
+}
 
 // The first free slot, which costs the shooter a ball of paint; with all in flight, slot 200
 // is taken over for nothing.

@@ -5,12 +5,6 @@
 
 namespace match {
 
-namespace {
-
-constexpr int kFireMode = 1;
-
-}  // namespace
-
 bool LineIsClear(const BunkerField& bunkers, const FieldPoint& from, const FieldPoint& to) {
   bool clear = true;
   TraceSight(bunkers, from, to, [&](const FieldPoint&, bool blocked) { clear = clear && !blocked; });

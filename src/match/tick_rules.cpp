@@ -13,8 +13,6 @@ using shell::Sound;
 
 constexpr int kBreakdownChances = 20000;
 constexpr int kBreakdownDraw = 30;
-constexpr int kBadWeather = 5;
-constexpr int kIndoors = 4;
 constexpr int kBarkAt[] = {45, 35, 20, 10};
 constexpr int kRegenTicks = 10;
 
