@@ -15,6 +15,7 @@ inline constexpr int kTeamSize = 7;
 inline constexpr double kFieldTop = 40.0;
 inline constexpr double kBunkerRadius = 15.0;
 inline constexpr double kTagRadius = 7.0;
+inline constexpr double kHangRadius = 15.0;  // the flag within this of the home station is hung
 inline constexpr double kReachRadius = 10.0;  // a click selects, a player picks up the flag
 inline constexpr FieldPoint kFlagStart{785.0, 240.0};   // picture frame
 inline constexpr FieldPoint kHomeStation{15.0, 240.0};  // picture frame

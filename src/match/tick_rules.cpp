@@ -87,7 +87,7 @@ void TruncateFlagPos(shell::Program& program) { program.Match.FlagPos = Truncate
 
 void TestFlagHung(shell::Program& program) {
   MatchState& match = program.Match;
-  match.FlagHung = Closer(kHomeStation, match.FlagPos, kBunkerRadius) ? 1 : 0;
+  match.FlagHung = Closer(kHomeStation, match.FlagPos, kHangRadius) ? 1 : 0;
 }
 
 void CarryFlag(shell::Program& program) {
