@@ -3,10 +3,32 @@
 
 namespace match {
 
-// The live match.
+// The live match: one tick draws the whole picture and moves the match on; the mouse and the
+// keys only change orders between ticks.
 class TForm8 : public shell::Screen {
  public:
   explicit TForm8(shell::Program& program);
+
+  void Timer1Timer() override;
+  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void InputMouseMove(int x, int y) override { Image1MouseMove(x, y); }
+  void FormKeyPress(char key) override;
+
+  void Image1MouseDown(shell::MouseButton button, int x, int y);
+  void Image1MouseMove(int x, int y);
+
+ private:
+  void EndMatch();
+  void ImprovePlayer();
+
+  // The press's tests, in their order; the last two tell whether they used the press.
+  void ToggleOrderMode(int x, int y);
+  void StopAllFiring(int x, int y);
+  void TogglePause(int x, int y);
+  void StartSprint(int x, int y);
+  bool SelectOnField(int x, int y);
+  bool SelectInStrip(int x, int y);
+  void OrderOnField(int x, int y);
 };
 
 }  // namespace match

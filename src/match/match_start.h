@@ -1,8 +1,16 @@
 #pragma once
+#include <array>
+
+#include "career/field_point.h"
 
 namespace shell { class Program; }
 
 namespace match {
+
+inline constexpr int kLayoutCount = 5;
+
+// The bunker centres of layout 1..5 (field frame); bunker 14 of layout 1 stands off the field.
+const std::array<career::FieldPoint, 14>& BunkerLayout(int layout);
 
 // Sets up a fresh match as PLAY starts it: the clock, the paintballs, both teams' start
 // positions, the opposition's strength from the tour stage, the flag, the weather roll, the

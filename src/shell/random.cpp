@@ -5,6 +5,12 @@
 namespace shell {
 
 int Random::operator()(int n) {
+  const int result = Draw(n);
+  if (Observer) Observer(n, result);
+  return result;
+}
+
+int Random::Draw(int n) {
   if (n < 1) return 0;
   if (!script_.empty()) {
     const int draw = script_.front();

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 
 namespace shell {
@@ -23,7 +24,12 @@ class Random {
   // The next draws come from this list (each kept within 0..n-1), then the generator again.
   void Script(std::initializer_list<int> draws) { script_.insert(script_.end(), draws); }
 
+  // Told of every draw, as Random(n) and its result: how a replayed match logs its draws.
+  std::function<void(int n, int result)> Observer;
+
  private:
+  int Draw(int n);
+
   std::uint32_t seed_ = 0;
   bool seed_fixed_ = false;
   std::deque<int> script_;

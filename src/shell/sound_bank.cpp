@@ -47,6 +47,7 @@ std::string SoundBank::Open(career::Files& folder) {
 }
 
 void SoundBank::Play(Sound sound) {
+  if (Observer) Observer("play", sound);
   const Locked lock(output_);
   Voice& voice = VoiceOf(sound);
   ++voice.play_requests;
@@ -57,11 +58,13 @@ void SoundBank::Play(Sound sound) {
 }
 
 void SoundBank::Stop(Sound sound) {
+  if (Observer) Observer("stop", sound);
   const Locked lock(output_);
   VoiceOf(sound).playing = false;
 }
 
 void SoundBank::Rewind(Sound sound) {
+  if (Observer) Observer("rewind", sound);
   const Locked lock(output_);
   VoiceOf(sound).position = 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ class SoundBank : public SoundMixer {
   int Starts(Sound sound) const;
 
   void Mix(std::int16_t* samples, int count) override;
+
+  // Told of every Play, Stop and Rewind asked for ("play", "stop", "rewind"): how a replayed
+  // match logs its sounds.
+  std::function<void(const char* request, Sound sound)> Observer;
 
  private:
   struct Voice {

@@ -19,6 +19,7 @@
 #include "tour/world_screen.h"
 #include "tour/travel_screen.h"
 #include "training/training_state.h"
+#include "tour/next_match_screen.h"
 
 namespace {
 
@@ -138,6 +139,19 @@ void PlayTraining(shell::Program& program, const std::string& scenario) {
   }
 }
 
+// "match": PLAY pressed on the line-up, play resumed, player 4 sent up the field and three
+// ticks run with the pointer over the field.
+void PlayedMatch(testing_support::Game& game) {
+  game.program.Career.WeatherAllowed = 1;
+  game.ShowOnly(game.program.Form7());
+  game.Press(765, 500);
+  game.Press(675, 500);
+  game.Move(300, 250);
+  game.Press(300, 250);
+  for (int tick = 0; tick < 30; ++tick) game.Tick();
+  game.Move(500, 120);
+}
+
 void SetScene(testing_support::Game& game, const std::string& scenario) {
   SetTourScene(game.program, scenario);
   PlayTraining(game.program, scenario);
@@ -175,6 +189,7 @@ void SetScene(testing_support::Game& game, const std::string& scenario) {
     PlayedTeam(game.program);
     game.program.Career.TourStage = 12;
   }
+  if (scenario == "match") PlayedMatch(game);
 }
 
 shell::Screen* ScreenNumbered(shell::Program& program, int number) {
