@@ -21,7 +21,6 @@ namespace {
 using shell::Sound;
 
 constexpr int kTeamSize = 7;
-constexpr int kCountryCount = 20;
 constexpr int kTourFinished = 21;
 constexpr int kNoPortrait = 0;
 constexpr int kFemaleRecruitPortrait = -1;
