@@ -61,7 +61,7 @@ fuzz: fuzz-deps
 fuzz-smoke: fuzz
 	mkdir -p build-fuzz/corpus
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/fuzz/save_file_fuzzer \
-	  -max_total_time=$(FUZZ_SECONDS) -max_len=1248 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+	  -max_total_time=$(FUZZ_SECONDS) -max_len=1248 -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
 	  build-fuzz/corpus fuzz/corpus
 
 clean:

@@ -16,7 +16,7 @@ long FromEnvironment(const char* name, long otherwise) {
 // A short run with a fixed seed; SPLATVANE_MONKEY_EVENTS and SPLATVANE_MONKEY_SEED ask for
 // a long one, such as a million events.
 TEST(Monkey, KeepsEveryRuleOnEveryScreen) {
-  const long events = FromEnvironment("SPLATVANE_MONKEY_EVENTS", 6000);
+  const long events = FromEnvironment("SPLATVANE_MONKEY_EVENTS", 4000);
   const auto seed = static_cast<std::uint32_t>(FromEnvironment("SPLATVANE_MONKEY_SEED", 20261208));
   testing_support::Monkey monkey(seed);
   const auto started = std::chrono::steady_clock::now();
