@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "career/save_file.h"
+#include "career_rules.h"
 #include "fake_host.h"
 #include "game_texts.h"
 #include "match/match_screen.h"
@@ -121,6 +122,17 @@ class Visitor {
     const PressArea continue_game = Middle(testing_support::press_areas::kTitle[1]);
     ClickAt(continue_game.left, continue_game.top);
     Tick();
+    Tick();
+    if (Shown() == 4) CheckTeamPageRules();
+  }
+
+  // Whatever the file held, a tick of the team page leaves the attributes and markers in bounds.
+  void CheckTeamPageRules() {
+    for (const std::string& broken : {testing_support::AttributesAboveTwenty(program().Career), testing_support::LowTechGearAboveTwo(program().Career)}) {
+      if (broken.empty()) continue;
+      std::fprintf(stderr, "%s\n", broken.c_str());
+      std::abort();
+    }
   }
 
   // A menu item of the team page, one or two ticks and a press on each button of the screen

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "career/save_file.h"
+#include "career_rules.h"
 #include "fake_host.h"
 #include "game_texts.h"
 #include "press_areas.h"
@@ -151,8 +152,8 @@ class Monkey {
     game_->host.audio.Advance(10);
     game.Advance(game_->host.now);
     const bool team_page_ticked = team_page.Fired(), result_ticked = result.Fired();
-    if (team_page_ticked || result_ticked) KeepBroken(AttributesAboveTwenty());
-    if (team_page_ticked) KeepBroken(LowTechGearAboveTwo());
+    if (team_page_ticked || result_ticked) KeepBroken(AttributesAboveTwenty(program().Career));
+    if (team_page_ticked) KeepBroken(LowTechGearAboveTwo(program().Career));
     CheckSoFar();
   }
 
@@ -202,25 +203,6 @@ class Monkey {
     int shown = 0;
     for (const shell::Screen* screen : program().Screens()) shown += screen->Visible();
     return shown;
-  }
-
-  std::string AttributesAboveTwenty() {
-    const career::CareerRecord& career = program().Career;
-    for (int slot = 1; slot <= 7; ++slot) {
-      for (const auto* attribute : {&career.Speed, &career.Endurance, &career.Agility, &career.Accuracy}) {
-        if ((*attribute)[slot] > 20) return "an attribute of slot " + std::to_string(slot) + " is " + std::to_string((*attribute)[slot]) + " after a tick of the team page or the result";
-      }
-    }
-    return {};
-  }
-
-  std::string LowTechGearAboveTwo() {
-    const career::CareerRecord& career = program().Career;
-    if (career.TechLevel != 1) return {};
-    for (int slot = 1; slot <= 7; ++slot) {
-      if (career.GearLevel[slot] > 2) return "low tech, GearLevel of slot " + std::to_string(slot) + " is " + std::to_string(career.GearLevel[slot]) + " after a team-page tick";
-    }
-    return {};
   }
 
   void Remember(std::string event) {
