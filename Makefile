@@ -4,16 +4,21 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libjpeg-dev libfreetype
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
-.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean
+.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean fuzz-deps fuzz fuzz-smoke
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+# Installs what is missing of a list of packages: $(call install-missing,LIST)
+define install-missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
 
 build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -40,5 +45,24 @@ assets:
 snapshots: build
 	mkdir -p build/snapshots && cd build/game && ../snapshot ../snapshots
 
+# The save-file fuzzer needs clang and its libFuzzer; the rest of the build does not.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 60
+
+fuzz-deps: deps
+	$(call install-missing,$(FUZZ_PACKAGES))
+
+fuzz: fuzz-deps
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1 \
+	  -DSPLATVANE_FUZZ=ON -DSPLATVANE_TESTS=OFF
+	cmake --build build-fuzz -j$(JOBS) --target save_file_fuzzer
+
+# New inputs go to build-fuzz/corpus; the committed seeds in fuzz/corpus are only read.
+fuzz-smoke: fuzz
+	mkdir -p build-fuzz/corpus
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/fuzz/save_file_fuzzer \
+	  -max_total_time=$(FUZZ_SECONDS) -max_len=1248 -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
+	  build-fuzz/corpus fuzz/corpus
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

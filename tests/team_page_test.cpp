@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "career/io_error.h"
 #include "fake_host.h"
@@ -360,6 +361,15 @@ TEST_F(TeamPage, TheSelectedPlayerIsWrittenInRed) {
   EXPECT_GT(red_in_row(3), 20);
   EXPECT_EQ(red_in_row(2), 0);
   EXPECT_EQ(red_in_row(4), 0);
+}
+
+// A damaged save file whose home and tour stage are the same number beyond the countries.
+TEST_F(TeamPage, AStageBeyondTheCountriesIsNotPassedOverAsHome) {
+  constexpr career::int32 kLargest = std::numeric_limits<career::int32>::max();
+  career().HomeCountry = career().TourStage = kLargest;
+  game.Tick();
+  EXPECT_EQ(career().TourStage, kLargest);
+  EXPECT_TRUE(page().Visible());
 }
 
 }  // namespace

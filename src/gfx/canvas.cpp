@@ -10,6 +10,8 @@ namespace gfx {
 
 Canvas::Canvas(int width, int height, FontLibrary* fonts) : picture_(width, height), fonts_(fonts) {}
 
+Canvas::Canvas(Picture page, FontLibrary* fonts) : picture_(std::move(page)), fonts_(fonts) {}
+
 void Canvas::Plot(int x, int y, std::uint32_t packed) {
   if (picture_.Contains(x, y)) picture_.SetPixel(x, y, packed);
 }

@@ -2,6 +2,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "gfx/color.h"
 #include "gfx/fonts.h"
@@ -39,6 +40,10 @@ struct FontState {
 class Canvas {
  public:
   Canvas(int width, int height, FontLibrary* fonts);
+  // Draws on a page given to it, as it is.
+  Canvas(Picture page, FontLibrary* fonts);
+  // Gives the page back; the canvas is empty after it.
+  Picture ReleasePage() { return std::exchange(picture_, Picture{}); }
 
   PenState Pen;
   BrushState Brush;

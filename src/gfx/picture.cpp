@@ -1,5 +1,6 @@
 #include "gfx/picture.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <fstream>
@@ -11,6 +12,8 @@ namespace gfx {
 
 Picture::Picture(int width, int height, Color fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill.Packed()) {}
+
+void Picture::Fill(Color color) { std::fill(pixels_.begin(), pixels_.end(), color.Packed()); }
 
 namespace {
 
@@ -80,10 +83,13 @@ std::optional<Picture> Picture::FromJpegFile(const std::string& path) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  in.seekg(0);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
   return bytes;
 }
 

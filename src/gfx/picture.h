@@ -24,6 +24,7 @@ class Picture {
   std::uint32_t PixelAt(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
   Color ColorAt(int x, int y) const { return Color::FromPacked(PixelAt(x, y)); }
   void SetPixel(int x, int y, std::uint32_t packed) { pixels_[static_cast<std::size_t>(y) * width_ + x] = packed; }
+  void Fill(Color color);
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
   const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }

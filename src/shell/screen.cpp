@@ -1,5 +1,7 @@
 #include "shell/screen.h"
 
+#include <utility>
+
 #include "shell/program.h"
 
 namespace shell {
@@ -25,10 +27,20 @@ void Screen::KeepFrame(const gfx::Picture& frame) {
   program_.FrameChanged(*this);
 }
 
-Frame::Frame(Screen& screen, gfx::FontLibrary* fonts, int width, int height)
-    : screen_(screen), canvas_(width, height, fonts) {}
+gfx::Picture Screen::BlankPage(int width, int height) {
+  if (spare_page_.Width() != width || spare_page_.Height() != height) return gfx::Picture(width, height);
+  gfx::Picture page = std::exchange(spare_page_, gfx::Picture{});
+  page.Fill(gfx::colors::White);
+  return page;
+}
 
-Frame::~Frame() { Copy(); }
+Frame::Frame(Screen& screen, gfx::FontLibrary* fonts, int width, int height)
+    : screen_(screen), canvas_(screen.BlankPage(width, height), fonts) {}
+
+Frame::~Frame() {
+  Copy();
+  screen_.KeepPage(canvas_.ReleasePage());
+}
 
 void Frame::Copy() {
   if (copied_) return;

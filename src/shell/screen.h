@@ -76,6 +76,11 @@ class Screen {
   const std::optional<gfx::Picture>& LastFrame() const { return last_frame_; }
   void KeepFrame(const gfx::Picture& frame);
 
+  // A white page for the next tick, the last tick's page again when it has the same size, so
+  // that ten ticks a second do not each wait for fresh memory.
+  gfx::Picture BlankPage(int width, int height);
+  void KeepPage(gfx::Picture page) { spare_page_ = std::move(page); }
+
  protected:
   Program& program_;
 
@@ -86,6 +91,7 @@ class Screen {
   bool visible_ = false;
   std::uint64_t shown_serial_ = 0;
   std::optional<gfx::Picture> last_frame_;
+  gfx::Picture spare_page_;
 };
 
 // A tick's off-screen picture. It is copied to the screen's window when Copy is called or,

@@ -21,7 +21,6 @@ namespace {
 using shell::Sound;
 
 constexpr int kTeamSize = 7;
-constexpr int kCountryCount = 20;
 constexpr int kTourFinished = 21;
 constexpr int kNoPortrait = 0;
 constexpr int kFemaleRecruitPortrait = -1;
@@ -128,8 +127,11 @@ void TForm4::KeepMusic() {
   if (program_.Career.TourStage == kTourFinished) program_.Sounds.Stop(Sound::Drummers);
 }
 
+// Only a country of the tour is passed over; a stage that names none (a damaged save file)
+// is left as it is rather than counted on past the last number.
 void TForm4::SkipHomeCountry() {
-  if (program_.Career.TourStage == program_.Career.HomeCountry) ++program_.Career.TourStage;
+  career::CareerRecord& career = program_.Career;
+  if (career.TourStage >= 1 && career.TourStage < kTourFinished && career.TourStage == career.HomeCountry) ++career.TourStage;
 }
 
 void TForm4::DrawIcons(gfx::Canvas& canvas) const {

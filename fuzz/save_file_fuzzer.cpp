@@ -1,0 +1,252 @@
+// Any bytes at all as datarecord.dat: the career is continued from them and then every screen
+// that the team page leads to gets a tick or two and a few presses, through the screens' own
+// handlers and the program's input, on to a match, its result and the tour's advance.
+// A tick or handler that takes more than 100 ms of processor time is a hang.
+#include <sys/resource.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "career/save_file.h"
+#include "career_rules.h"
+#include "fake_host.h"
+#include "game_texts.h"
+#include "match/match_screen.h"
+#include "press_areas.h"
+#include "shell/title_screen.h"
+#include "team/team_page.h"
+#include "tour/result_screen.h"
+#include "tour/travel_screen.h"
+#include "tour/next_match_screen.h"
+#include "tour/victory_screen.h"
+
+namespace {
+
+using testing_support::Game;
+using testing_support::PressArea;
+using testing_support::PressAreasOf;
+
+constexpr double kHangSeconds = 0.1;
+constexpr int kMatchTicks = 30;
+
+// The team page's menu, by the order of its press areas.
+enum MenuArea { kPlayers, kWorld, kGear, kTrain, kUpgrade, kPaint, kMusic, kNextMatch, kRecruitment, kExit, kHelp };
+
+// The thread's own computing time: time the machine spends on other work, or on mapping
+// memory for it, is no hang of the game's.
+double ProcessorSeconds() {
+  rusage used{};
+  getrusage(RUSAGE_THREAD, &used);
+  return static_cast<double>(used.ru_utime.tv_sec) + static_cast<double>(used.ru_utime.tv_usec) * 1e-6;
+}
+
+class Visitor {
+ public:
+  explicit Visitor(const std::uint8_t* data, std::size_t size) {
+    game_.host.files.files[career::kSaveFileName].assign(data, data + size);
+    testing_support::PutHelpTexts(game_.host.files);
+  }
+
+  void Run() {
+    ContinueCareer();
+    for (const MenuArea item : {kWorld, kGear, kRecruitment, kHelp}) VisitAndComeBack(item);
+    for (int choice = 0; choice < 4; ++choice) Train(choice);
+    ShopOnTeamPage();
+    PlayNextMatch();
+  }
+
+ private:
+  shell::Program& program() { return game_.program; }
+
+  // Every call into the game is timed: a tick or a handler is a hang past 100 ms.
+  void Timed(const char* what, const std::function<void()>& call) {
+    const double started = ProcessorSeconds();
+    call();
+    const double took = ProcessorSeconds() - started;
+    if (took > kHangSeconds) {
+      std::fprintf(stderr, "hang: %s took %.0f ms on screen %d\n", what, took * 1000, Shown());
+      std::abort();
+    }
+  }
+
+  int Shown() {
+    const shell::Screen* screen = program().VisibleScreen();
+    return screen ? screen->Number() : 0;
+  }
+
+  void Tick() {
+    for (int waited = 0; waited < 100; waited += 10) {
+      game_.host.now += 10;
+      game_.host.audio.Advance(10);
+      Timed("a tick", [&] { program().Advance(game_.host.now); });
+    }
+  }
+
+  static PressArea Middle(const PressArea& area) { return {(area.left + area.right) / 2, (area.top + area.bottom) / 2, 0, 0}; }
+
+  void ClickAt(int x, int y, shell::MouseButton button = shell::MouseButton::Left) {
+    Timed("a press", [&] { program().MouseDown(x, y, button); });
+    Timed("a release", [&] { program().MouseUp(x, y, button); });
+  }
+
+  // A click in the middle of press area `index` of the screen showing now.
+  void ClickArea(std::size_t index) {
+    const auto areas = PressAreasOf(Shown());
+    if (index >= areas.size()) return;
+    const PressArea& area = areas[index];
+    if (area.left < 0) return ClickAt(400, 300);
+    const PressArea middle = Middle(area);
+    ClickAt(middle.left, middle.top);
+  }
+
+  void Key(char key) {
+    Timed("a key", [&] { program().KeyPress(key); });
+  }
+
+  void Move(int x, int y) {
+    Timed("a move", [&] { program().MouseMove(x, y); });
+  }
+
+  // Screens that are not finished may not lead back: the visit then goes on from the team page.
+  void BackOnTeamPage() {
+    if (!program().Form4().Visible()) game_.ShowOnly(program().Form4());
+  }
+
+  void ContinueCareer() {
+    ClickAt(400, 300);
+    ClickAt(400, 300);
+    const PressArea continue_game = Middle(testing_support::press_areas::kTitle[1]);
+    ClickAt(continue_game.left, continue_game.top);
+    Tick();
+    Tick();
+    if (Shown() == 4) CheckTeamPageRules();
+  }
+
+  // Whatever the file held, a tick of the team page leaves the attributes and markers in bounds.
+  void CheckTeamPageRules() {
+    for (const std::string& broken : {testing_support::AttributesAboveTwenty(program().Career), testing_support::LowTechGearAboveTwo(program().Career)}) {
+      if (broken.empty()) continue;
+      std::fprintf(stderr, "%s\n", broken.c_str());
+      std::abort();
+    }
+  }
+
+  // A menu item of the team page, one or two ticks and a press on each button of the screen
+  // it opens, its way back pressed last.
+  void VisitAndComeBack(MenuArea item) {
+    BackOnTeamPage();
+    ClickArea(item);
+    Tick();
+    const std::size_t buttons = PressAreasOf(Shown()).size();
+    for (std::size_t area = 0; area < buttons; ++area) {
+      if (area != WayBack(Shown())) ClickArea(area);
+    }
+    Tick();
+    ClickArea(WayBack(Shown()));
+  }
+
+  static std::size_t WayBack(int screen) {
+    switch (screen) {
+      case 5: return 1;   // NEXT
+      case 12: return 1;  // CANCEL
+      case 13: return 1;  // CANCEL
+      default: return 0;
+    }
+  }
+
+  // Training for $500 and one of its four choices; a mini-game gets a few moves and presses.
+  void Train(int choice) {
+    BackOnTeamPage();
+    ClickArea(kTrain);
+    Tick();
+    if (Shown() != 16) return;
+    ClickArea(static_cast<std::size_t>(choice));
+    Tick();
+    for (const int x : {100, 400, 700}) {
+      Move(x, 300);
+      ClickAt(x, 300, x < 400 ? shell::MouseButton::Left : shell::MouseButton::Right);
+    }
+    Tick();
+  }
+
+  void ShopOnTeamPage() {
+    BackOnTeamPage();
+    for (const int y : {90, 115, 140, 165, 190, 215, 240}) {
+      ClickAt(200, y);
+      ClickArea(kUpgrade);
+      ClickArea(kPaint);
+    }
+    ClickArea(kMusic);
+    Move(475, 25);
+    Tick();
+  }
+
+  void PlayNextMatch() {
+    BackOnTeamPage();
+    ClickArea(kNextMatch);
+    Tick();
+    if (Shown() == 10) {
+      ClickAt(400, 300);
+      Tick();
+    }
+    if (Shown() != 7) game_.ShowOnly(program().Form7());
+    Tick();
+    ClickArea(1);  // SWAP 1
+    ClickArea(0);  // PLAY
+    Tick();
+    if (Shown() == 8) PlayMatch();
+    if (Shown() == 9) LeaveResult();
+    Tick();
+    if (program().Form11().Visible()) {
+      Tick();
+      ClickAt(400, 300);
+      Tick();
+    }
+  }
+
+  // Thirty ticks with an order between each; then the clock runs out.
+  void PlayMatch() {
+    const std::function<void(int)> orders[] = {
+        [&](int) { ClickArea(2); },                                  // pause off
+        [&](int tick) { Key(static_cast<char>('1' + tick % 7)); },  // select by key
+        [&](int tick) { ClickAt(100 + tick * 23, 60 + tick * 11); },  // an order on the field
+        [&](int) { ClickArea(0); },                                  // MOVE / FIRE
+        [&](int tick) { ClickAt(700 - tick * 17, 400 - tick * 9); },
+        [&](int) { Key(' '); },
+        [&](int) { ClickArea(3); },                                  // SPRINT
+        [&](int tick) { ClickAt(20 + 40 * (tick % 7), 500); },        // the strip
+        [&](int) { ClickArea(1); },                                  // All Stop Firing
+        [&](int tick) { Move(300 + tick * 13, 200 + tick * 7); },
+    };
+    for (int tick = 0; tick < kMatchTicks && Shown() == 8; ++tick) {
+      orders[tick % std::size(orders)](tick);
+      Tick();
+    }
+    if (Shown() != 8) return;
+    program().Match.Paused = 0;
+    program().Match.MatchClock = 1;
+    Tick();
+    Tick();
+  }
+
+  // The result's first twenty ticks refuse clicks; two are drawn, the rest are skipped.
+  void LeaveResult() {
+    Tick();
+    program().Shared.ResultClickLock = 0;
+    ClickAt(400, 300);
+    Tick();
+  }
+
+  Game game_{true};
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  Visitor(data, size).Run();
+  return 0;
+}

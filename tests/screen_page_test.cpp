@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "fake_host.h"
+#include "shell/screen.h"
+
+namespace {
+
+// A screen that marks its page on its first tick only.
+class MarkingScreen : public shell::Screen {
+ public:
+  using shell::Screen::Screen;
+  void Timer1Timer() override {
+    shell::Frame frame(*this, nullptr);
+    if (ticks_++ > 0) return;
+    frame.Canvas().Brush.Color = gfx::colors::Black;
+    frame.Canvas().FillRect(10, 10, 20, 20);
+  }
+
+ private:
+  int ticks_ = 0;
+};
+
+// Each tick starts on a white page, also when the page is the one the last tick drew on.
+TEST(ScreenPage, EveryTickStartsWhite) {
+  testing_support::Game game;
+  MarkingScreen screen(game.program, 99, "Marked");
+  screen.Timer1Timer();
+  gfx::Canvas reference(shell::kPictureWidth, shell::kPictureHeight, nullptr);
+  reference.Brush.Color = gfx::colors::Black;
+  reference.FillRect(10, 10, 20, 20);
+  ASSERT_EQ(screen.LastFrame()->Pixels(), reference.Image().Pixels());
+  screen.Timer1Timer();
+  EXPECT_EQ(screen.LastFrame()->Pixels(), gfx::Picture(shell::kPictureWidth, shell::kPictureHeight).Pixels());
+}
+
+}  // namespace
