@@ -35,14 +35,21 @@ void PlayedTeam(Game& game) {
   game.program.Shared.HoverItem = 7;
 }
 
-void TickAlone(benchmark::State& state, int screen_number, const std::function<void(Game&)>& scene) {
+void Nothing(Game&) {}
+
+// The scene is set once; what must hold before every tick to keep it the heaviest, each time.
+void TickAlone(benchmark::State& state, int screen_number, const std::function<void(Game&)>& scene,
+               const std::function<void(Game&)>& before_each_tick = Nothing) {
   Game game(true);
   StartNewCareer(game);
   scene(game);
   for (shell::Screen* screen : game.program.Screens()) {
     if (screen->Number() == screen_number) game.ShowOnly(*screen);
   }
-  for (auto _ : state) game.Tick();
+  for (auto _ : state) {
+    before_each_tick(game);
+    game.Tick();
+  }
 }
 
 void TitleClosing(Game& game) { game.program.Form1().TitleState = 4; }
@@ -54,6 +61,8 @@ void TypingAName(Game& game) {
   building.EditPortrait = 4;
 }
 void AsItOpens(Game&) {}
+// The photo's wipe starts from the top: the most lines to draw.
+void PhotoStillCovered(Game& game) { game.program.Form12().RevealRow = 0; }
 void LongTopicInLargeWindow(Game& game) {
   game.host.client = {1280, 1024};
   for (const help::Topic& topic : help::kTopics) {
@@ -70,7 +79,7 @@ BENCHMARK_CAPTURE(TickAlone, TForm2_typing_a_name, 2, TypingAName)->Unit(benchma
 BENCHMARK_CAPTURE(TickAlone, TForm3_options, 3, AsItOpens)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm4_played_team, 4, PlayedTeam)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm6_gear, 6, AsItOpens)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(TickAlone, TForm12_recruit_on_show, 12, PlayedTeam)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm12_recruit_photo_covered, 12, PlayedTeam, PhotoStillCovered)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm13_help_topic_1280x1024, 13, LongTopicInLargeWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

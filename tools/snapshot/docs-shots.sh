@@ -17,7 +17,7 @@ shots=$(cat <<'LIST'
 2:keyboard	team-building	Team building: names on the on-screen keyboard and faces
 4:team	team-page	The team page, the hub between matches
 6	gear	The gear catalogue
-12:team	recruitment	Recruitment of free agents
+12:recruit	recruitment	Recruitment of free agents
 13:topic	help	The help screen
 10	travel	Travel to the next country
 7	next-match	The next match and its line-up

@@ -37,7 +37,8 @@ std::vector<Shot> ChosenScreens(int argc, char** argv) {
 // Scenarios: "team" a played team with a recruit hired and the pointer over a menu icon;
 // "topic" the help screen in a 1024 x 768 window with a topic loaded and scrolled down;
 // "credits", "menu" and "closing" the title screen's later pictures; "keyboard" team building
-// with a name half typed on the on-screen keyboard and a face chosen.
+// with a name half typed on the on-screen keyboard and a face chosen; "recruit" the played team
+// on the recruitment screen with the recruit's photo wholly uncovered.
 void PlayedTeam(shell::Program& program) {
   career::CareerRecord& career = program.Career;
   const char* names[] = {"AARON", "SERENA", "KRISTAL", "MONTGOMERY", "ZIM", "HENRIETTA", "PAVEL"};
@@ -76,6 +77,10 @@ void SetScene(testing_support::Game& game, const std::string& scenario) {
     }
     game.program.Form13().LabelMouseDown(5);
     game.program.Form13().Memo1.Wheel(-2);
+  }
+  if (scenario == "recruit") {
+    PlayedTeam(game.program);
+    game.program.Form12().RevealRow = 600;  // the photo wholly uncovered
   }
   if (scenario == "credits") game.program.Form1().TitleState = 2;
   if (scenario == "menu") game.program.Form1().TitleState = 3;
