@@ -52,23 +52,38 @@ start_game() {
   env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$display" SDL_AUDIODRIVER=dummy \
     "${as_player[@]}" "$prefix/bin/splatvane" >"$work/game.log" 2>&1 &
   game_pid=$!
-  DISPLAY=$display timeout 10 xdotool search --sync --name '^Splatvane$' >/dev/null \
+  DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Splatvane$' >/dev/null \
     || fail "the game's window did not open: $(cat "$work/game.log")"
-  sleep 0.5
 }
 stop_game() {
   kill -KILL "$game_pid" 2>/dev/null || true
   wait "$game_pid" 2>/dev/null || true
   game_pid=''
 }
-# A press and release at a point of the 800 x 600 picture, which fills the virtual display;
-# then time for a tick or two to act on it.
-click() {
-  DISPLAY=$display xdotool mousemove "$1" "$2" click 1
-  sleep 0.35
+# A press and release at a point of the 800 x 600 picture, which fills the virtual display.
+click() { DISPLAY=$display xdotool mousemove "$1" "$2" click 1; }
+# A click that hands over to another screen: the window's caption names the screen shown.
+click_on_to() {
+  click "$1" "$2"
+  DISPLAY=$display timeout 20 xdotool search --sync --name "^$3\$" >/dev/null \
+    || fail "a click at ($1, $2) did not lead to the screen \"$3\""
 }
-through_title_to_menu() { click 100 100; click 100 100; click 100 100; }
-next_match_on_team_page() { click 775 25; }
+# The title's pictures turn on a click each, the credits, then the menu; there a click on a
+# button leads on. A game slow to start may miss the first clicks, and more clicks on the
+# title do no harm, so the whole way is tried again a few times.
+from_title_menu() {
+  local x=$1 y=$2 screen=$3
+  for _ in 1 2 3; do
+    click 100 100
+    sleep 0.3
+    click 100 100
+    sleep 0.3
+    click "$x" "$y"
+    DISPLAY=$display timeout 5 xdotool search --sync --name "^$screen\$" >/dev/null && return 0
+  done
+  fail "the title's menu did not lead to the screen \"$screen\""
+}
+next_match_on_team_page() { click_on_to 775 25 Form10; }
 
 save=$home/.local/share/splatvane/datarecord.dat
 wait_for_save() {
@@ -77,18 +92,16 @@ wait_for_save() {
 }
 
 start_game
-through_title_to_menu
-click 500 200   # New Game: the options
-click 400 575   # on to team building
-click 600 575   # the team is done: the team page
+from_title_menu 500 200 "Options Screen"   # New Game
+click_on_to 400 575 "Build Your Team"
+click_on_to 600 575 "Team Page"        # the team is done
 next_match_on_team_page
 wait_for_save
 stop_game
 touch -d '2000-01-01' "$save"
 
 start_game
-through_title_to_menu
-click 500 280   # Continue Game: the team page of the saved career
+from_title_menu 500 280 "Team Page"        # Continue Game
 next_match_on_team_page
 for _ in $(seq 50); do [[ $(stat -c %Y "$save") -gt 946771200 ]] && break; sleep 0.1; done
 [[ $(stat -c %Y "$save") -gt 946771200 ]] || fail "the continued career was not saved again"
