@@ -54,6 +54,8 @@ start_game() {
   game_pid=$!
   DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Splatvane$' >/dev/null \
     || fail "the game's window did not open: $(cat "$work/game.log")"
+  # A window just shown misses the first clicks for a moment.
+  sleep 1
 }
 stop_game() {
   kill -KILL "$game_pid" 2>/dev/null || true
