@@ -1,10 +1,13 @@
 # Splatvane: `make run` plays, `make test` checks. Both set up a fresh Debian machine first.
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libjpeg-dev libfreetype-dev \
-            libgtest-dev libbenchmark-dev nlohmann-json3-dev
+            libgtest-dev libbenchmark-dev nlohmann-json3-dev xvfb xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
-.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean fuzz-deps fuzz fuzz-smoke
+.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke
+
+# The project's own checks build in Release, as players and packagers do, with warnings as errors.
+RELEASE_CONFIG := cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WERROR=ON
 
 all: build
 
@@ -30,12 +33,12 @@ run: build
 test: deps test-plain test-sanitize
 
 test-plain:
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build -j$(JOBS)
-	cd build && ctest --output-on-failure -j$(JOBS)
+	$(RELEASE_CONFIG)
+	cmake --build build-release -j$(JOBS)
+	cd build-release && ctest --output-on-failure -j$(JOBS)
 
 test-sanitize:
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSPLATVANE_SANITIZE=ON
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSPLATVANE_SANITIZE=ON -DSPLATVANE_WERROR=ON
 	cmake --build build-sanitize -j$(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
 
@@ -64,5 +67,15 @@ fuzz-smoke: fuzz
 	  -max_total_time=$(FUZZ_SECONDS) -max_len=1248 -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
 	  build-fuzz/corpus fuzz/corpus
 
+# Every benchmark of bench/ in one table, figures on one core of this machine.
+bench: deps
+	$(RELEASE_CONFIG)
+	cmake --build build-release -j$(JOBS) --target splatvane_bench
+	$$(command -v taskset >/dev/null && echo taskset -c 0) build-release/splatvane_bench --benchmark_counters_tabular=false
+
+# The screenshots of the README: every screen that draws something, small, in docs/.
+docs-shots: build
+	bash tools/snapshot/docs-shots.sh build
+
 clean:
-	rm -rf build build-sanitize build-fuzz
+	rm -rf build build-release build-sanitize build-fuzz

@@ -20,7 +20,12 @@ std::string HelpText(const std::string& file) {
   return text.str();
 }
 
-std::string Dollars(int amount) { return "$" + std::to_string(amount); }
+// Appended rather than concatenated: GCC 12 at -O3 misreads "$" + to_string as overlapping copies.
+std::string Dollars(int amount) {
+  std::string dollars = "$";
+  dollars += std::to_string(amount);
+  return dollars;
+}
 
 std::string HoverText(team::MenuItem item) {
   for (const team::MenuEntry& entry : team::kMenu) {

@@ -32,7 +32,8 @@ void IgnoreJpegMessage(j_common_ptr) {}
 constexpr long kLargestSide = 8192;
 
 // libjpeg reports errors by longjmp; nothing with a destructor may live in this frame.
-bool DecodeInto(std::span<const std::uint8_t> bytes, Picture* out) {
+// Reads the header into size and, unless out is null, decodes the picture into out.
+bool DecodeInto(std::span<const std::uint8_t> bytes, PictureSize* size, Picture* out) {
   jpeg_decompress_struct info;
   JpegErrorTrap trap;
   info.err = jpeg_std_error(&trap.manager);
@@ -45,6 +46,11 @@ bool DecodeInto(std::span<const std::uint8_t> bytes, Picture* out) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
+  *size = {static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
+  if (!out) {
+    jpeg_destroy_decompress(&info);
+    return true;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
   if (info.output_components != 3 || info.output_width > kLargestSide || info.output_height > kLargestSide) {
@@ -69,10 +75,18 @@ bool DecodeInto(std::span<const std::uint8_t> bytes, Picture* out) {
 
 }  // namespace
 
+std::optional<PictureSize> JpegSize(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < 4) return std::nullopt;
+  PictureSize size;
+  if (!DecodeInto(bytes, &size, nullptr)) return std::nullopt;
+  return size;
+}
+
 std::optional<Picture> Picture::FromJpeg(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 4) return std::nullopt;
   Picture decoded;
-  if (!DecodeInto(bytes, &decoded)) return std::nullopt;
+  PictureSize size;
+  if (!DecodeInto(bytes, &size, &decoded)) return std::nullopt;
   return decoded;
 }
 

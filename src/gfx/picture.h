@@ -37,6 +37,15 @@ class Picture {
   std::vector<std::uint32_t> pixels_;
 };
 
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The size a JPEG's header gives, without decoding it; nothing when the bytes are not a
+// picture libjpeg can read.
+std::optional<PictureSize> JpegSize(std::span<const std::uint8_t> bytes);
+
 // Reads a whole file; nothing when it cannot be read.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
 

@@ -44,23 +44,61 @@ std::string PictureStore::LoadAll(const std::string& pictures_folder) {
     ManifestLine line;
     if (!ParseManifestLine(text, line)) continue;
     const std::string file = PictureFile(pictures_folder, line);
-    auto picture = gfx::Picture::FromJpegFile(file);
-    if (!picture) return "Cannot load the picture " + file;
-    if (picture->Width() != line.width || picture->Height() != line.height) {
-      return "The picture " + file + " is " + std::to_string(picture->Width()) + " x " +
-             std::to_string(picture->Height()) + " instead of " + std::to_string(line.width) + " x " +
-             std::to_string(line.height);
+    auto jpeg = gfx::ReadFileBytes(file);
+    const auto size = jpeg ? gfx::JpegSize(*jpeg) : std::nullopt;
+    if (!size) return "Cannot load the picture " + file;
+    if (size->width != line.width || size->height != line.height) {
+      return "The picture " + file + " is " + std::to_string(size->width) + " x " + std::to_string(size->height) +
+             " instead of " + std::to_string(line.width) + " x " + std::to_string(line.height);
     }
-    Add(line.form, line.image, std::move(*picture));
+    AddJpeg(line.form, line.image, std::move(*jpeg));
   }
   return {};
 }
 
+namespace {
+
+std::size_t BytesOf(const gfx::Picture& picture) { return picture.Pixels().size() * sizeof(std::uint32_t); }
+
+}  // namespace
+
 const gfx::Picture* PictureStore::Get(int form, int image) const {
   const auto found = pictures_.find({form, image});
-  return found == pictures_.end() ? nullptr : &found->second;
+  if (found == pictures_.end()) return nullptr;
+  const Entry& entry = found->second;
+  entry.last_use = ++uses_;
+  if (!entry.decoded) {
+    entry.decoded = gfx::Picture::FromJpeg(entry.jpeg);
+    if (!entry.decoded) return nullptr;
+    decoded_bytes_ += BytesOf(*entry.decoded);
+  }
+  return &*entry.decoded;
 }
 
-void PictureStore::Add(int form, int image, gfx::Picture picture) { pictures_[{form, image}] = std::move(picture); }
+void PictureStore::Add(int form, int image, gfx::Picture picture) {
+  AddJpeg(form, image, {});
+  Entry& entry = pictures_[{form, image}];
+  decoded_bytes_ += BytesOf(picture);
+  entry.decoded = std::move(picture);
+}
+
+void PictureStore::AddJpeg(int form, int image, std::vector<std::uint8_t> jpeg) {
+  Entry& entry = pictures_[{form, image}];
+  if (entry.decoded) decoded_bytes_ -= BytesOf(*entry.decoded);
+  entry.decoded.reset();
+  entry.jpeg = std::move(jpeg);
+}
+
+void PictureStore::Trim() const {
+  while (decoded_bytes_ > budget_) {
+    const Entry* oldest = nullptr;
+    for (const auto& [key, entry] : pictures_) {
+      if (entry.decoded && !entry.jpeg.empty() && (!oldest || entry.last_use < oldest->last_use)) oldest = &entry;
+    }
+    if (!oldest) return;
+    decoded_bytes_ -= BytesOf(*oldest->decoded);
+    oldest->decoded.reset();
+  }
+}
 
 }  // namespace shell

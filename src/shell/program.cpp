@@ -90,6 +90,7 @@ void Program::FireWhenDue(Timer& timer, const std::function<void()>& tick) {
 
 void Program::Advance(std::uint64_t now_ms) {
   now_ = now_ms;
+  if (pictures_) pictures_->Trim();
   FireWhenDue(Form1().Timer2, [this] { Form1().Timer2Timer(); });
   for (Screen* screen : screens_) FireWhenDue(screen->Timer1, [screen] { screen->Timer1Timer(); });
   UpdateWindow();

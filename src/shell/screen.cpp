@@ -14,7 +14,11 @@ void Screen::Show() {
   shown_serial_ = program_.NextShownSerial();
 }
 
-void Screen::Hide() { visible_ = false; }
+// A hidden screen's last picture is seen by no one; its next tick draws a fresh one.
+void Screen::Hide() {
+  visible_ = false;
+  last_frame_.reset();
+}
 
 void Screen::Timer1Timer() { Frame frame(*this, &program_.Fonts()); }
 

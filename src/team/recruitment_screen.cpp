@@ -77,7 +77,10 @@ void TForm12::DrawRecruitMarkerAndPrice(gfx::Canvas& canvas) const {
   canvas.Font.Color = gfx::colors::Red;
   canvas.Font.Size = 24;
   canvas.Draw(400, 320, program_.Picture(kTeamPageForm, MarkerImage(RecruitNumbered(RecruitIndex).gear_level)));
-  canvas.TextOut(400, 500, "$" + std::to_string(kRecruitPrice));
+  // Appended rather than concatenated: GCC 12 at -O3 misreads "$" + to_string as overlapping copies.
+  std::string price = "$";
+  price += std::to_string(kRecruitPrice);
+  canvas.TextOut(400, 500, price);
 }
 
 // The photo is uncovered from the top down, with a green line on its edge.

@@ -1,0 +1,30 @@
+#!/bin/sh
+# Starts Splatvane for this user. The game opens its sounds, help texts and saved career by
+# bare name in its working folder, and the install folder belongs to the system: so each
+# player gets a folder of their own, with the sounds and help texts linked into it, and the
+# game runs there and saves its career there.
+set -eu
+
+launcher=$0
+case $launcher in
+  */*) ;;
+  *) launcher=$(command -v -- "$launcher") ;;
+esac
+# A launcher reached through a link still finds the game beside its real self.
+if resolved=$(readlink -f -- "$launcher" 2>/dev/null); then launcher=$resolved; fi
+bin_folder=$(cd -P -- "$(dirname -- "$launcher")" && pwd -P)
+game_folder=$(cd -P -- "$bin_folder/@GAME_FOLDER_FROM_BIN@" && pwd -P)
+
+player_folder=${XDG_DATA_HOME:-$HOME/.local/share}/splatvane
+mkdir -p -- "$player_folder"
+
+# Linked afresh whenever a link points elsewhere, so an upgrade or a moved install is followed.
+for file in "$game_folder"/*.wav "$game_folder"/*.txt; do
+  link=$player_folder/${file##*/}
+  if [ ! -e "$link" ] || [ ! "$link" -ef "$file" ]; then
+    ln -sf -- "$file" "$link"
+  fi
+done
+
+cd -- "$player_folder"
+exec "$game_folder/splatvane" "$@"
