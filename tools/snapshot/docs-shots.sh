@@ -19,16 +19,17 @@ shots=$(cat <<'LIST'
 6	gear	The gear catalogue
 12:recruit	recruitment	Recruitment of free agents
 13:topic	help	The help screen
-10	travel	Travel to the next country
-7	next-match	The next match and its line-up
-8	match	The match in play
-8:storm	match-storm	The match in a storm
-9	result	The match result
-5	world	The world map
+10:flight	travel	Travel to the next country
+7:team	next-match	The next match and its line-up
+8:match	match	The match in play
+8:dust	match-storm	The match in a duststorm
+8:rain	match-rain	The match in a rainstorm, paused
+9:win	result	The match result
+5:wales	world	The world map
 16	training	The training menu
-17	speed-training	Speed training
-18	tag-duel	Tag-duel training
-19	target-shooting	Target-shooting training
+17:running	speed-training	Speed training
+18:duel	tag-duel	Tag-duel training
+19:flying	target-shooting	Target-shooting training
 11	victory	The tour victory
 LIST
 )
@@ -46,9 +47,13 @@ while IFS=$'\t' read -r shot name caption; do
     rm -f "$docs/$name.png"
     continue
   fi
-  # 256 colours keep the flat art exact enough and the file small.
-  /usr/bin/convert "$png" -strip -dither None -colors 256 -define png:exclude-chunks=date,time "PNG8:$docs/$name.png"
-  size=$(stat -c %s "$docs/$name.png")
+  # 256 colours keep the flat art exact enough and the file small; the textured fields of the
+  # match need fewer colours, and then a smaller picture, to stay small.
+  for shrink in "-colors 256" "-colors 64" "-resize 75% -colors 64"; do
+    /usr/bin/convert "$png" -strip -dither None $shrink -define png:exclude-chunks=date,time "PNG8:$docs/$name.png"
+    size=$(stat -c %s "$docs/$name.png")
+    ((size > largest)) || break
+  done
   ((size <= largest)) || { echo "$docs/$name.png is $size bytes, more than $largest" >&2; exit 1; }
   echo "docs/$name.png  $((size / 1024)) KB  $caption"
   printf '![%s](docs/%s.png)\n*%s*\n\n' "$caption" "$name" "$caption" >>"$section"
