@@ -10,9 +10,7 @@
 #include "match/sight.h"
 #include "shell/options_screen.h"
 #include "shell/title_screen.h"
-#include "team/team_building_screen.h"
 #include "team/team_page.h"
-#include "tour/next_match_screen.h"
 #include "tour/result_screen.h"
 #include "tour/travel_screen.h"
 #include "tour/victory_screen.h"
@@ -51,11 +49,8 @@ constexpr int kMostResultTicks = 100;
 constexpr int kPaintWanted = 150;
 constexpr int kCashKeptAfterUpgrade = 1500;
 
-constexpr FieldPoint kFlagStartField{785.0, 200.0};
 constexpr FieldPoint kHomeField{2.0, 200.0};
-// A waypoint goes this far round a bunker's centre, and a walk is aimed at least this far ahead
-// so that the player keeps its full pace.
-constexpr double kRoundBunker = 34.0;
+// A walk is aimed at least this far ahead so that the player keeps its full pace.
 constexpr double kLeastStride = 120.0;
 // A fire line that passes a team mate closer than this could tag it.
 constexpr double kTeamMateMargin = 12.0;
@@ -63,10 +58,13 @@ constexpr int kRunners = 1;
 constexpr int kSurveyTicks = 10;
 // By then the flag must be on its way, whatever is left of the opposition.
 constexpr int kLateRun = 1500;
+// Shooters walk up and down columns of our half, this far apart.
 constexpr int kPatrolFirstX = 60, kPatrolLastX = 420, kPatrolSpacing = 30;
 constexpr double kPatrolTop = 20.0, kPatrolBottom = 380.0, kPatrolTurn = 100.0;
 // About how far a paintball flies in a tick.
 constexpr double kPaintSpeed = 15.0;
+// What a place to fire from costs: out of sight, or seen by more than one opponent, or where a
+// team mate is going.
 constexpr double kHiddenScore = 80.0;
 constexpr double kSeenScore = 60.0;
 constexpr double kCrowding = 40.0;
@@ -154,7 +152,10 @@ void TourBot::PlayMatch() {
   surveyed_at_ = -1;
   ChoosePatrolColumns();
   opposition_seen_ = program().Match.OppPos;
-  for (int tick = 0; tick < kMostMatchTicks && program().Form8().Visible(); ++tick) PlayOneTick();
+  for (int tick = 0; tick < kMostMatchTicks && program().Form8().Visible(); ++tick) {
+    PlayOneTick();
+    if (AfterMatchTick) AfterMatchTick();
+  }
 }
 
 void TourBot::Resume() {

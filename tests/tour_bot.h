@@ -4,9 +4,12 @@
 // plays every match through the match screen's own input: keys 1..7 to select, the MOVE / FIRE
 // button, the pointer moved over the field with a tick to see whether the dotted path is clear,
 // and clicks for move and fire orders. It reads whatever the screen shows but writes nothing.
+// Its play: shooters walk up and down clear columns of their half, so that paint aimed where
+// they stood misses, and fire at the opponents they see; once the opposition is out (or time
+// runs short) the player nearest the flag fetches it by the way least in sight and sprints home.
 #include <array>
+#include <functional>
 #include <optional>
-#include <string>
 
 #include "career/field_point.h"
 #include "career/slots.h"
@@ -32,6 +35,9 @@ class TourBot {
 
   // Only the match, from PLAY to the result screen.
   void PlayMatch();
+
+  // Told after every tick of a match, to watch the bot play.
+  std::function<void()> AfterMatchTick;
 
  private:
   shell::Program& program() const { return game_.program; }

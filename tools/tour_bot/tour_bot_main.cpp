@@ -1,5 +1,6 @@
 // Plays a whole tour headless on the easy challenge and tells how it went: matches won, drawn
 // and lost, the time it took and the memory it held. Usage: tour_bot [seed] [most matches]
+// [folder]: with a folder, the first match's picture is written there every 250 ticks.
 #include <sys/resource.h>
 
 #include <chrono>
@@ -8,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "match/match_screen.h"
+#include "png_writer.h"
 #include "shell/title_screen.h"
 #include "team/team_page.h"
 #include "tour_bot.h"
@@ -82,6 +85,17 @@ int main(int argc, char** argv) {
   game.program.Rng.FixSeed(seed);
   const long peak_at_start = PeakResidentKb();
   testing_support::TourBot bot(game);
+  if (argc > 3) {
+    const std::string folder = argv[3];
+    int ticks = 0;
+    bool first_match_over = false;
+    bot.AfterMatchTick = [&game, folder, ticks, first_match_over]() mutable {
+      if (first_match_over) return;
+      const auto& frame = game.program.Form8().LastFrame();
+      if (++ticks % 250 == 0 && frame) WritePng(*frame, folder + "/match-" + std::to_string(ticks) + ".png");
+      first_match_over = !game.program.Form8().Visible();
+    };
+  }
   bot.StartEasyCareer();
   const TourTally tally = PlayTour(bot, game.program, most_matches);
 
