@@ -18,6 +18,6 @@ void PeakMemory(benchmark::State& state) {
   state.counters["peak_resident_MB"] = static_cast<double>(peak_kb) / 1024.0;
   state.counters["own_MB"] = static_cast<double>(own_kb) / 1024.0;
 }
-BENCHMARK(PeakMemory)->Name("PeakMemory/after_start-up_and_every_screen")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeakMemory)->Name("PeakMemory/after_every_screen_and_a_whole_match")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,6 +11,10 @@
 #include "shell/title_screen.h"
 #include "team/recruitment_screen.h"
 #include "team/team_building_screen.h"
+#include "match_end.h"
+#include "tour/travel_screen.h"
+#include "tour/world_screen.h"
+#include "training/training_state.h"
 
 namespace {
 
@@ -74,6 +78,42 @@ void LongTopicInLargeWindow(Game& game) {
   game.program.Form13().LabelMouseDown(5);
 }
 
+void ViewingWales(Game& game) { game.program.Form5().ViewedCountry = 18; }
+// Half way: the band, the airliner, the clouds and the scrolling names all on the picture.
+void InFlight(Game& game) {
+  game.program.Form10().PlaneX = 300;
+  game.program.Form10().TravelBand = 400;
+}
+void WonMatchSheet(Game& game) {
+  PlayedTeam(game);
+  testing_support::LeaveMatch(game.program, testing_support::kWonMatch);
+  testing_support::ShowResult(game.program, 3);
+}
+// Each mini-game in the middle of its run, kept there: the graph full, both duellists out, a
+// ball in flight over the scope.
+void SpeedRunHalfWay(Game& game) {
+  training::SpeedRun& run = game.program.Training.Speed;
+  run.Begin();
+  for (int tick = 1; tick <= 499; ++tick) run.SpeedHistory[tick] = 200 + tick % 60;
+  run.TrainTicks = 400;
+}
+void KeepRunning(Game& game) { game.program.Training.Speed.TrainTicks = 400; }
+void DuelUnderFire(Game& game) {
+  training::TagDuel& duel = game.program.Training.Duel;
+  duel.Begin();
+  duel.LeftState = duel.RightState = 2;
+}
+void KeepDuelling(Game& game) { game.program.Training.Duel.TrainTicks = 250; }
+void BallInFlight(Game& game) {
+  training::TargetRange& range = game.program.Training.Target;
+  range.Begin(-7);
+  range.BallFlight = 7;
+}
+void KeepBallFlying(Game& game) {
+  game.program.Training.Target.BallFlight = 7;
+  game.program.Training.Target.ShotsLeft = 6;
+}
+
 BENCHMARK_CAPTURE(TickAlone, TForm1_title_closing, 1, TitleClosing)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm2_typing_a_name, 2, TypingAName)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm3_options, 3, AsItOpens)->Unit(benchmark::kMicrosecond);
@@ -81,5 +121,14 @@ BENCHMARK_CAPTURE(TickAlone, TForm4_played_team, 4, PlayedTeam)->Unit(benchmark:
 BENCHMARK_CAPTURE(TickAlone, TForm6_gear, 6, AsItOpens)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm12_recruit_photo_covered, 12, PlayedTeam, PhotoStillCovered)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(TickAlone, TForm13_help_topic_1280x1024, 13, LongTopicInLargeWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm5_world_wales, 5, ViewingWales)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm7_lineup, 7, PlayedTeam)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm9_won_match_sheet, 9, WonMatchSheet)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm10_in_flight, 10, InFlight)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm11_victory, 11, AsItOpens)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm16_training_menu, 16, AsItOpens)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm17_speed_run, 17, SpeedRunHalfWay, KeepRunning)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm18_duel_under_fire, 18, DuelUnderFire, KeepDuelling)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(TickAlone, TForm19_ball_in_flight, 19, BallInFlight, KeepBallFlying)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

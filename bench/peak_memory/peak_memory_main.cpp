@@ -1,9 +1,9 @@
 // The real program on SDL's offscreen and dummy drivers, run in the game folder: start-up,
-// a new career, then every screen shown alone for a few ticks. Prints, in kB, the process's
+// a new career, then every screen shown alone for a few ticks, then a whole match from PLAY to
+// its result sheet. Prints, in kB, the process's
 // peak resident memory, and the program's own memory: the anonymous pages (heap and stacks,
 // no shared libraries or mapped files) it holds at the end beyond those that SDL's window
 // took before the game started: "PEAK_RESIDENT OWN".
-// When the match lands, a whole match is to be played here before the figures are taken.
 #include <SDL.h>
 #include <unistd.h>
 
@@ -14,7 +14,10 @@
 
 #include "platform/sdl_host.h"
 #include "shell/program.h"
+#include "match/match_screen.h"
 #include "shell/title_screen.h"
+#include "tour/next_match_screen.h"
+#include "tour/result_screen.h"
 
 namespace {
 
@@ -37,6 +40,15 @@ class Player {
       program_.Advance(now_);
       host_.RunOnce(program_);
     }
+  }
+
+  // PLAY on the line-up, the pause button once to start, then ticks until the result sheet.
+  void WholeMatch() {
+    ShowAlone(program_.Form7());
+    Ticks(1);
+    program_.Form7().Image1MouseDown(shell::MouseButton::Left, 765, 500);
+    program_.Form8().Image1MouseDown(shell::MouseButton::Left, 675, 500);
+    for (int tick = 0; tick < 2600 && !program_.Form9().Visible(); ++tick) Ticks(1);
   }
 
   void ShowAlone(shell::Screen& screen) {
@@ -83,6 +95,7 @@ int main(int argc, char** argv) {
         player.ShowAlone(*screen);
         player.Ticks(3);
       }
+      player.WholeMatch();
       std::printf("%ld %ld\n", StatusKb("VmHWM"), StatusKb("RssAnon") - window_kb);
     }
   }
