@@ -30,6 +30,7 @@ class Monkey {
   std::string Run(long count) {
     for (long event = 1; event <= count; ++event) {
       SendOneEvent();
+      events_sent_ = event;
       std::string broken = broken_;
       if (broken.empty()) broken = BrokenRule();
       if (!broken.empty()) return "event " + std::to_string(event) + ": " + broken + "\nlast events:\n" + Trail();
@@ -39,6 +40,7 @@ class Monkey {
   }
 
   long ProgramsStarted() const { return programs_started_; }
+  long EventsSent() const { return events_sent_; }
   // How often each screen was the one showing when an event came.
   const std::map<int, long>& EventsPerScreen() const { return events_per_screen_; }
 
@@ -231,6 +233,7 @@ class Monkey {
   std::deque<std::string> trail_;
   std::map<int, long> events_per_screen_;
   long programs_started_ = 0;
+  long events_sent_ = 0;
 };
 
 }  // namespace testing_support
