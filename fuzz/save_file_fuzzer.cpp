@@ -5,6 +5,7 @@
 // walked a second time, is a hang.
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -34,7 +35,8 @@ using testing_support::PressAreasOf;
 
 constexpr double kHangSeconds = 0.1;
 constexpr int kMatchTicks = 30;
-// SPLATVANE_FUZZ_WALK=1 prints the screen of every tick, to see where the walk goes.
+// SPLATVANE_FUZZ_WALK=1 prints the screen of every tick, to see where the walk goes, and the
+// slowest call of each walk.
 const bool kTellWalk = std::getenv("SPLATVANE_FUZZ_WALK") != nullptr;
 
 // The team page's menu, by the order of its press areas.
@@ -69,6 +71,7 @@ class Visitor {
 
   // The first call that took more than 100 ms, or nothing.
   const std::string& SlowCall() const { return slow_call_; }
+  double SlowestSeconds() const { return slowest_; }
 
  private:
   // Every call into the game is timed: a tick or a handler is a hang past 100 ms.
@@ -76,6 +79,7 @@ class Visitor {
     const double started = ProcessorSeconds();
     call();
     const double took = ProcessorSeconds() - started;
+    slowest_ = std::max(slowest_, took);
     if (took > kHangSeconds && slow_call_.empty()) {
       slow_call_ = std::string(what) + " took " + std::to_string(static_cast<int>(took * 1000)) + " ms on screen " + std::to_string(Shown());
     }
@@ -256,6 +260,7 @@ class Visitor {
 
   Game game_{true};
   std::string slow_call_;
+  double slowest_ = 0;
 };
 
 }  // namespace
@@ -263,7 +268,7 @@ class Visitor {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Visitor visitor(data, size);
   visitor.Run();
-  if (kTellWalk) std::fprintf(stderr, "\n");
+  if (kTellWalk) std::fprintf(stderr, "; slowest call %.1f ms\n", visitor.SlowestSeconds() * 1000);
   if (visitor.SlowCall().empty()) return 0;
   // The same file walked again from the start takes the same path: a call slow twice is the
   // game's, a call slow once was the machine busy elsewhere.
