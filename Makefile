@@ -56,7 +56,7 @@ fuzz-deps: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
 
 fuzz: fuzz-deps
-	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1 \
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O2 \
 	  -DSPLATVANE_FUZZ=ON -DSPLATVANE_TESTS=OFF
 	cmake --build build-fuzz -j$(JOBS) --target save_file_fuzzer
 

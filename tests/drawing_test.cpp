@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "gfx/canvas.h"
 #include "gfx/fonts.h"
 
@@ -85,6 +88,28 @@ TEST(Canvas, TextIsDrawnOpaqueOnTheBrushColour) {
   EXPECT_EQ(canvas.PixelAt(5 + width - 1, 5 + canvas.TextHeight() - 1), colors::Silver);
   EXPECT_EQ(canvas.PixelAt(5 + width, 5), colors::White);
   EXPECT_GT(CountColor(canvas, colors::Red), 20);
+}
+
+TEST(Picture, FillReachesEveryPixelWhateverTheSize) {
+  for (const auto& [width, height] : {std::pair{1, 1}, {7, 1}, {3, 5}, {33, 17}, {800, 600}}) {
+    gfx::Picture picture(width, height, colors::Red);
+    picture.Fill(colors::Green);
+    EXPECT_EQ(std::count(picture.Pixels().begin(), picture.Pixels().end(), colors::Green.Packed()), width * height) << width << "x" << height;
+  }
+}
+
+// A picture drawn onto itself one pixel to the right moves along its rows.
+TEST(Canvas, DrawOntoItselfMovesThePicture) {
+  Canvas canvas(4, 2, nullptr);
+  canvas.Brush.Color = colors::Red;
+  canvas.FillRect(0, 0, 1, 1);
+  canvas.Brush.Color = colors::Blue;
+  canvas.FillRect(1, 1, 2, 2);
+  canvas.Draw(1, 0, &canvas.Image());
+  EXPECT_EQ(canvas.PixelAt(1, 0), colors::Red);
+  EXPECT_EQ(canvas.PixelAt(2, 1), colors::Blue);
+  EXPECT_EQ(canvas.PixelAt(0, 0), colors::Red);
+  EXPECT_EQ(canvas.PixelAt(2, 0), colors::White);
 }
 
 TEST(Canvas, DrawCopiesAPictureClippedToTheCanvas) {

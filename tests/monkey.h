@@ -2,6 +2,7 @@
 // A monkey on every screen: random presses, releases, moves, keys and wheel turns, aimed
 // mostly at the places that have buttons, sent to whatever screen is showing, with the clock
 // moving on between them. After every event it checks the rules that no input may break.
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -29,6 +30,7 @@ class Monkey {
   std::string Run(long count) {
     for (long event = 1; event <= count; ++event) {
       SendOneEvent();
+      events_sent_ = event;
       std::string broken = broken_;
       if (broken.empty()) broken = BrokenRule();
       if (!broken.empty()) return "event " + std::to_string(event) + ": " + broken + "\nlast events:\n" + Trail();
@@ -38,6 +40,7 @@ class Monkey {
   }
 
   long ProgramsStarted() const { return programs_started_; }
+  long EventsSent() const { return events_sent_; }
   // How often each screen was the one showing when an event came.
   const std::map<int, long>& EventsPerScreen() const { return events_per_screen_; }
 
@@ -186,17 +189,26 @@ class Monkey {
     return ScreensShown();
   }
 
-  // Exactly one screen shows; or none, and then the title comes back within one watchdog tick.
+  // Exactly one screen shows; or none, and then within one watchdog tick one screen is shown
+  // anew: the title, or the screen that a closed screen's tick, still running, handed over to.
   std::string ScreensShown() {
     const int shown = VisibleCount();
     if (shown > 1) return std::to_string(shown) + " screens visible";
     if (shown == 1) return {};
-    for (int waited = 0; waited < 50 && !program().Form1().Visible(); waited += 10) {
+    const std::uint64_t last_shown = LastShownSerial();
+    for (int waited = 0; waited < 50 && VisibleCount() == 0; waited += 10) {
       game_->host.now += 10;
       program().Advance(game_->host.now);
     }
-    if (!program().Form1().Visible() || VisibleCount() != 1) return "no screen visible and the title did not come back";
+    const shell::Screen* visible = program().VisibleScreen();
+    if (!visible || VisibleCount() != 1 || visible->ShownSerial() <= last_shown) return "no screen visible and none came back";
     return {};
+  }
+
+  std::uint64_t LastShownSerial() {
+    std::uint64_t last = 0;
+    for (const shell::Screen* screen : program().Screens()) last = std::max(last, screen->ShownSerial());
+    return last;
   }
 
   int VisibleCount() {
@@ -221,6 +233,7 @@ class Monkey {
   std::deque<std::string> trail_;
   std::map<int, long> events_per_screen_;
   long programs_started_ = 0;
+  long events_sent_ = 0;
 };
 
 }  // namespace testing_support

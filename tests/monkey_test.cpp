@@ -22,7 +22,7 @@ TEST(Monkey, KeepsEveryRuleOnEveryScreen) {
   const auto started = std::chrono::steady_clock::now();
   EXPECT_EQ(monkey.Run(events), "");
   const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  std::printf("%ld events, seed %u, %ld programs started, %.1f s\n", events, seed, monkey.ProgramsStarted(), seconds);
+  std::printf("%ld events, seed %u, %ld programs started, %.1f s\n", monkey.EventsSent(), seed, monkey.ProgramsStarted(), seconds);
   for (const auto& [screen, count] : monkey.EventsPerScreen()) std::printf("  screen %d: %ld events\n", screen, count);
 }
 

@@ -33,4 +33,29 @@ TEST(ScreenPage, EveryTickStartsWhite) {
   EXPECT_EQ(screen.LastFrame()->Pixels(), gfx::Picture(shell::kPictureWidth, shell::kPictureHeight).Pixels());
 }
 
+// A screen made after another is gone may draw on that screen's pages: they start white too,
+// and what a tick copies before drawing on is what the window gets.
+TEST(ScreenPage, PagesOfAGoneScreenStartWhite) {
+  testing_support::Game game;
+  {
+    MarkingScreen gone(game.program, 98, "Gone");
+    for (int tick = 0; tick < 3; ++tick) gone.Timer1Timer();
+  }
+  class CopyThenMark : public shell::Screen {
+   public:
+    using shell::Screen::Screen;
+    void Timer1Timer() override {
+      shell::Frame frame(*this, nullptr);
+      frame.Copy();
+      frame.Canvas().Brush.Color = gfx::colors::Black;
+      frame.Canvas().FillRect(30, 30, 40, 40);
+    }
+  } fresh(game.program, 97, "Fresh");
+  const gfx::Picture white(shell::kPictureWidth, shell::kPictureHeight);
+  for (int tick = 0; tick < 3; ++tick) {
+    fresh.Timer1Timer();
+    EXPECT_EQ(fresh.LastFrame()->Pixels(), white.Pixels()) << "tick " << tick;
+  }
+}
+
 }  // namespace

@@ -346,4 +346,21 @@ TEST(TrainingPlayed, AFullSpeedRunPaidForOnTheTeamPageEndsThereCappedAtTwenty) {
   EXPECT_EQ(game.program.Career.Cash, 0);
 }
 
+// Closing the range's window only hides it; its tick, still running, ends the training and
+// brings back the team page before the watchdog looks, and only the team page shows.
+TEST(TrainingPlayed, ARangeClosedOnItsLastShotHandsOverToTheTeamPageAlone) {
+  Game game;
+  game.Wait(60);
+  game.ShowOnly(game.program.Form19());
+  game.Wait(90);  // the watchdog has just looked; the range's tick comes 10 ms later
+  game.program.Training.Target.ShotsLeft = 0;
+  game.program.Training.Target.BallFlight = 0;
+  EXPECT_FALSE(game.program.CloseWindow());
+  game.Wait(100);
+  int shown = 0;
+  for (const shell::Screen* screen : game.program.Screens()) shown += screen->Visible();
+  EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(game.program.Form4().Visible());
+}
+
 }  // namespace

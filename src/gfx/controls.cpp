@@ -1,6 +1,7 @@
 #include "gfx/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace gfx {
 
@@ -426,7 +427,13 @@ void Memo::DrawBorder(Canvas& canvas) const {
 void Memo::DrawText(Canvas& canvas) const {
   const Rect area = TextArea();
   if (area.width == 0 || area.height == 0) return;
-  Canvas text(area.width, area.height, fonts_);
+  Picture page = std::exchange(text_page_, Picture{});
+  if (page.Width() == area.width && page.Height() == area.height) {
+    page.Fill(colors::White);
+  } else {
+    page = Picture(area.width, area.height);
+  }
+  Canvas text(std::move(page), fonts_);
   text.Font = font_;
   const int caret_row = RowOfCaret();
   for (int row = top_row_; row < RowCount() && (row - top_row_) * RowHeight() < area.height; ++row) {
@@ -438,6 +445,7 @@ void Memo::DrawText(Canvas& canvas) const {
     }
   }
   canvas.Draw(area.left, area.top, &text.Image());
+  text_page_ = text.ReleasePage();
 }
 
 void Memo::DrawButton(Canvas& canvas, const Rect& button, bool pointing_up) const {

@@ -158,6 +158,8 @@ class Memo {
   int top_row_ = 0;
   bool dragging_thumb_ = false;
   int thumb_grab_ = 0;
+  // The text area's page, kept from one drawing to the next.
+  mutable Picture text_page_;
   mutable std::vector<Row> rows_;
   mutable bool rows_valid_ = false;
 };

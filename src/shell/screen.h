@@ -39,7 +39,7 @@ inline constexpr int kPictureHeight = 600;
 class Screen {
  public:
   Screen(Program& program, int number, std::string caption, InputPicture input = {});
-  virtual ~Screen() = default;
+  virtual ~Screen();
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
@@ -75,6 +75,8 @@ class Screen {
 
   const std::optional<gfx::Picture>& LastFrame() const { return last_frame_; }
   void KeepFrame(const gfx::Picture& frame);
+  // A finished page becomes the frame itself; the frame it replaces is the next tick's page.
+  void KeepFrame(gfx::Picture&& frame);
 
   // A white page for the next tick, the last tick's page again when it has the same size, so
   // that ten ticks a second do not each wait for fresh memory.
