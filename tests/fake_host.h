@@ -134,21 +134,32 @@ class FakeHost : public shell::Host {
   std::string ProgramFolder() const override { return program_folder; }
 };
 
-// Every picture of the game folder, decoded once per test process.
+// Every picture of the game folder, each decoded once per test process: all of them decoded
+// take about 61 MB, which the budget keeps whole.
 inline std::shared_ptr<const shell::PictureStore> GamePictures() {
   static const std::shared_ptr<const shell::PictureStore> store = [] {
-    auto loaded = std::make_shared<shell::PictureStore>();
+    auto loaded = std::make_shared<shell::PictureStore>(std::size_t{96} << 20);
     loaded->LoadAll(std::string(SPLATVANE_GAME_DIR) + "/pictures");
     return loaded;
   }();
   return store;
 }
 
+// The game folder's fonts, loaded once per test process.
+inline std::shared_ptr<gfx::FontLibrary> GameFonts() {
+  static const std::shared_ptr<gfx::FontLibrary> fonts = [] {
+    auto loaded = std::make_shared<gfx::FontLibrary>();
+    loaded->LoadFrom(std::string(SPLATVANE_GAME_DIR) + "/fonts");
+    return loaded;
+  }();
+  return fonts;
+}
+
 // A started game on a fake host, with a fixed seed. Pictures are left out unless asked for,
 // so that most tests stay quick.
 class Game {
  public:
-  explicit Game(bool with_pictures = false) : program(host) {
+  explicit Game(bool with_pictures = false) : program(host, GameFonts()) {
     program.Rng.FixSeed(12345);
     const std::string failed = program.Start(with_pictures ? GamePictures() : std::make_shared<shell::PictureStore>());
     if (!failed.empty()) throw std::runtime_error(failed);

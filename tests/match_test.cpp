@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
 
 #include "fake_host.h"
 #include "match/match_screen.h"
@@ -134,6 +136,26 @@ TEST(Sight, PointsAtMostFiveApartAlwaysSeeEachOther) {
   for (FieldPoint& bunker : bunkers) bunker = {100, 100};
   EXPECT_TRUE(match::LineIsClear(bunkers, {100, 100}, {103, 104}));
   EXPECT_FALSE(match::LineIsClear(bunkers, {100, 100}, {103, 105}));
+}
+
+// The quick sight line looks only at bunkers near the line and stops at the first blocked
+// step; on any line, with wild ends too, it must agree with the whole traced path.
+TEST(Sight, TheQuickLineAgreesWithTheWholeTrace) {
+  std::mt19937 draws(20261208);
+  std::uniform_real_distribution<double> across(-40.0, 840.0);
+  const double wild[] = {1e300, -1e300, std::numeric_limits<double>::infinity(), std::nan("")};
+  match::BunkerField bunkers{};
+  for (int line = 0; line < 4000; ++line) {
+    if (line % 50 == 0) {
+      for (FieldPoint& bunker : bunkers) bunker = {across(draws), across(draws) / 2};
+    }
+    FieldPoint from{across(draws), across(draws) / 2};
+    const FieldPoint to{across(draws), across(draws) / 2};
+    if (line % 97 == 0) from.x = wild[line % 4];
+    bool traced_clear = true;
+    match::TraceSight(bunkers, from, to, [&](const FieldPoint&, bool blocked) { traced_clear = traced_clear && !blocked; });
+    ASSERT_EQ(match::LineIsClear(bunkers, from, to), traced_clear) << "line " << line;
+  }
 }
 
 TEST_F(Match, ABunkerHidesBothWaysButTheEasyChallengeShowsEveryOpponent) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "gfx/page_pool.h"
 #include "shell/screen.h"
 
 namespace {
@@ -56,6 +57,19 @@ TEST(ScreenPage, PagesOfAGoneScreenStartWhite) {
     fresh.Timer1Timer();
     EXPECT_EQ(fresh.LastFrame()->Pixels(), white.Pixels()) << "tick " << tick;
   }
+}
+
+// Pages go round between screens and text boxes: one moved from is empty, so a size without
+// its pixels can never be handed out again.
+TEST(ScreenPage, APictureMovedFromIsEmptyAndNeverKeptAsAPage) {
+  gfx::Picture page(8, 4);
+  gfx::Picture taken = std::move(page);
+  EXPECT_EQ(page.Width(), 0);   // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(page.Height(), 0);  // NOLINT(bugprone-use-after-move)
+  gfx::GiveBackPage(std::move(page));
+  gfx::GiveBackPage(std::move(taken));
+  EXPECT_EQ(gfx::UsedOrNewPage(8, 4).Pixels().size(), 32u);
+  EXPECT_EQ(gfx::UsedOrNewPage(8, 4).Pixels().size(), 32u);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "gfx/page_pool.h"
+
 namespace gfx {
 
 namespace {
@@ -84,6 +86,8 @@ void PictureControl::Draw(Canvas& canvas, const Picture* picture) const { canvas
 // --- Memo: content -----------------------------------------------------------------------
 
 Memo::Memo(Rect bounds, FontLibrary* fonts, FontState font) : bounds_(bounds), fonts_(fonts), font_(std::move(font)) {}
+
+Memo::~Memo() { GiveBackPage(std::move(text_page_)); }
 
 void Memo::SetText(std::string_view text) {
   lines_.clear();
@@ -428,11 +432,11 @@ void Memo::DrawText(Canvas& canvas) const {
   const Rect area = TextArea();
   if (area.width == 0 || area.height == 0) return;
   Picture page = std::exchange(text_page_, Picture{});
-  if (page.Width() == area.width && page.Height() == area.height) {
-    page.Fill(colors::White);
-  } else {
-    page = Picture(area.width, area.height);
+  if (page.Width() != area.width || page.Height() != area.height) {
+    GiveBackPage(std::move(page));
+    page = UsedOrNewPage(area.width, area.height);
   }
+  page.Fill(colors::White);
   Canvas text(std::move(page), fonts_);
   text.Font = font_;
   const int caret_row = RowOfCaret();

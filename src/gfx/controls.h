@@ -72,6 +72,11 @@ class Memo {
   static constexpr int kSmallestThumb = 8;
 
   Memo(Rect bounds, FontLibrary* fonts, FontState font);
+  ~Memo();
+  Memo(const Memo&) = delete;
+  Memo& operator=(const Memo&) = delete;
+  Memo(Memo&&) = default;
+  Memo& operator=(Memo&&) = default;
 
   // The whole content; a line break is "\r\n", "\n" or "\r", and a break at the very end
   // starts no further line. The caret goes to the start and the view to the top.

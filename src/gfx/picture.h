@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gfx/color.h"
@@ -14,6 +15,17 @@ class Picture {
  public:
   Picture() = default;
   Picture(int width, int height, Color fill = colors::White);
+  Picture(const Picture&) = default;
+  Picture& operator=(const Picture&) = default;
+  // A picture moved from is left empty, never a size without its pixels.
+  Picture(Picture&& other) noexcept
+      : width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)), pixels_(std::move(other.pixels_)) {}
+  Picture& operator=(Picture&& other) noexcept {
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    pixels_ = std::move(other.pixels_);
+    return *this;
+  }
 
   // Decodes a JPEG; nothing when the bytes are not a picture libjpeg can read.
   static std::optional<Picture> FromJpeg(std::span<const std::uint8_t> bytes);

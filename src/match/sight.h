@@ -16,9 +16,9 @@ inline constexpr int kMostTraceSteps = 128;
 
 // Walks from `from` toward `to` in hundredths of the whole way (an axis less than 1 long is
 // not walked), stopping one step after coming within 5 of `to`, and hands every step point
-// to `visit` with whether it lies within a bunker. Players never block sight.
+// to `visit`, which returns false to stop early.
 template <typename Visit>
-void TraceSight(const BunkerField& bunkers, const FieldPoint& from, const FieldPoint& to, Visit&& visit) {
+void WalkTrace(const FieldPoint& from, const FieldPoint& to, Visit&& visit) {
   const FieldPoint d = Difference(from, to);
   const FieldPoint step{std::trunc(d.x) != 0.0 ? d.x / 100.0 : 0.0, std::trunc(d.y) != 0.0 ? d.y / 100.0 : 0.0};
   FieldPoint point = from;
@@ -26,10 +26,20 @@ void TraceSight(const BunkerField& bunkers, const FieldPoint& from, const FieldP
   for (int steps = 0; dist > 5.0 && steps < kMostTraceSteps; ++steps) {
     dist = Distance(point, to);
     point = Difference(point, step);
+    if (!visit(point)) return;
+  }
+}
+
+// Every step point of the walk with whether it lies within a bunker. Players never block
+// sight.
+template <typename Visit>
+void TraceSight(const BunkerField& bunkers, const FieldPoint& from, const FieldPoint& to, Visit&& visit) {
+  WalkTrace(from, to, [&](const FieldPoint& point) {
     bool blocked = false;
     for (const FieldPoint& bunker : bunkers) blocked = Closer(bunker, point, kBunkerRadius) || blocked;
     visit(point, blocked);
-  }
+    return true;
+  });
 }
 
 // No step point of the trace lies within a bunker.

@@ -24,8 +24,10 @@
 
 namespace shell {
 
-Program::Program(Host& host)
-    : Career(career::EmptyCareerRecord()), Sounds(host.Audio()), host_(host) {
+Program::Program(Host& host) : Program(host, std::make_shared<gfx::FontLibrary>()) {}
+
+Program::Program(Host& host, std::shared_ptr<gfx::FontLibrary> fonts)
+    : Career(career::EmptyCareerRecord()), Sounds(host.Audio()), host_(host), fonts_(std::move(fonts)) {
   CreateScreens();
 }
 
@@ -68,7 +70,7 @@ std::string Program::Start() {
 std::string Program::Start(std::shared_ptr<const PictureStore> pictures) {
   const std::string missing_sound = Sounds.Open(WorkingFolder());
   if (!missing_sound.empty()) return "Cannot open the sound file " + missing_sound;
-  const std::string missing_font = fonts_.LoadFrom(host_.ProgramFolder() + "/fonts");
+  const std::string missing_font = fonts_->Loaded() ? "" : fonts_->LoadFrom(host_.ProgramFolder() + "/fonts");
   if (!missing_font.empty()) return "Cannot load the font " + missing_font;
   pictures_ = std::move(pictures);
   now_ = host_.NowMs();

@@ -33,6 +33,9 @@ inline constexpr const char* kProgramTitle = "Splatvane";
 class Program {
  public:
   explicit Program(Host& host);
+  // With fonts loaded once elsewhere, which Start then leaves as they are (tests share them
+  // between their many programs).
+  Program(Host& host, std::shared_ptr<gfx::FontLibrary> fonts);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -74,7 +77,7 @@ class Program {
   void LoadCareer();
 
   Host& GetHost() { return host_; }
-  gfx::FontLibrary& Fonts() { return fonts_; }
+  gfx::FontLibrary& Fonts() { return *fonts_; }
   const gfx::Picture* Picture(int form, int image) const { return pictures_ ? pictures_->Get(form, image) : nullptr; }
   career::Files& WorkingFolder() { return host_.WorkingFolder(); }
   std::uint64_t Now() const { return now_; }
@@ -119,7 +122,7 @@ class Program {
   void UpdateWindow();
 
   Host& host_;
-  gfx::FontLibrary fonts_;
+  std::shared_ptr<gfx::FontLibrary> fonts_;
   std::shared_ptr<const PictureStore> pictures_;
   std::uint64_t now_ = 0;
   std::uint64_t shown_serial_ = 0;

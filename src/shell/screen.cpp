@@ -1,44 +1,14 @@
 #include "shell/screen.h"
 
-#include <algorithm>
-#include <cstring>
 #include <utility>
-#include <vector>
 
+#include "gfx/page_pool.h"
 #include "shell/program.h"
 
 namespace shell {
 
-namespace {
-
-// Pages of screens that are gone, for the screens of a program made after them: a program
-// made anew does not wait for fresh memory on each screen's first tick.
-constexpr std::size_t kPagesKept = 40;
-
-std::vector<gfx::Picture>& PagesOfGoneScreens() {
-  // Never destroyed: a screen may outlive the other statics at the program's exit.
-  static auto* const pages = new std::vector<gfx::Picture>;
-  return *pages;
-}
-
-void GiveBackPage(gfx::Picture page) {
-  std::vector<gfx::Picture>& pages = PagesOfGoneScreens();
-  if (page.Width() > 0 && pages.size() < kPagesKept) pages.push_back(std::move(page));
-}
-
-// A page of the size asked for, its pixels as the last user left them.
-gfx::Picture UsedOrNewPage(int width, int height) {
-  std::vector<gfx::Picture>& pages = PagesOfGoneScreens();
-  const auto same_size = std::find_if(pages.begin(), pages.end(), [&](const gfx::Picture& page) { return page.Width() == width && page.Height() == height; });
-  if (same_size == pages.end()) return gfx::Picture(width, height);
-  gfx::Picture page = std::move(*same_size);
-  pages.erase(same_size);
-  return page;
-}
-
-bool SameSize(const gfx::Picture& a, const gfx::Picture& b) { return a.Width() == b.Width() && a.Height() == b.Height(); }
-
-}  // namespace
+using gfx::GiveBackPage;
+using gfx::UsedOrNewPage;
 
 Screen::Screen(Program& program, int number, std::string caption, InputPicture input)
     : program_(program), number_(number), caption_(std::move(caption)), input_(input) {}
@@ -56,19 +26,11 @@ void Screen::Show() {
 // A hidden screen's last picture is seen by no one; its next tick draws a fresh one.
 void Screen::Hide() {
   visible_ = false;
+  if (last_frame_) GiveBackPage(std::move(*last_frame_));
   last_frame_.reset();
 }
 
 void Screen::Timer1Timer() { Frame frame(*this, &program_.Fonts()); }
-
-void Screen::KeepFrame(const gfx::Picture& frame) {
-  if (!last_frame_ || !SameSize(*last_frame_, frame)) {
-    if (last_frame_) GiveBackPage(std::move(*last_frame_));
-    last_frame_.emplace(UsedOrNewPage(frame.Width(), frame.Height()));
-  }
-  std::memcpy(last_frame_->Row(0), frame.Row(0), frame.Pixels().size() * sizeof(std::uint32_t));
-  program_.FrameChanged(*this);
-}
 
 void Screen::KeepFrame(gfx::Picture&& frame) {
   if (last_frame_) {
@@ -92,19 +54,15 @@ gfx::Picture Screen::BlankPage(int width, int height) {
 Frame::Frame(Screen& screen, gfx::FontLibrary* fonts, int width, int height)
     : screen_(screen), canvas_(screen.BlankPage(width, height), fonts) {}
 
-Frame::~Frame() {
-  if (copied_) {
-    screen_.KeepPage(canvas_.ReleasePage());
-  } else {
-    copied_ = true;
-    screen_.KeepFrame(canvas_.ReleasePage());
-  }
-}
+Frame::~Frame() { Copy(); }
 
+// The page itself becomes the window's picture, without a copy: whatever is drawn after this
+// lands on an empty canvas and is seen by no one, as the off-screen picture's later strokes
+// were not copied.
 void Frame::Copy() {
   if (copied_) return;
   copied_ = true;
-  screen_.KeepFrame(canvas_.Image());
+  screen_.KeepFrame(canvas_.ReleasePage());
 }
 
 }  // namespace shell

@@ -74,7 +74,6 @@ class Screen {
   virtual void WindowEditKey(EditKey) {}
 
   const std::optional<gfx::Picture>& LastFrame() const { return last_frame_; }
-  void KeepFrame(const gfx::Picture& frame);
   // A finished page becomes the frame itself; the frame it replaces is the next tick's page.
   void KeepFrame(gfx::Picture&& frame);
 

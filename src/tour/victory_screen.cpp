@@ -18,6 +18,11 @@ constexpr FrameLoop kTrophyFigure{10, 4};
 TForm11::TForm11(shell::Program& program) : shell::Screen(program, 11, "Victory Screen (Form11)") {}
 
 void TForm11::Timer1Timer() {
+  // The trophy turns from the program's start, seen or not; only a shown screen is drawn.
+  if (!Visible()) {
+    TrophyFrame = kTrophyFigure.Next(TrophyFrame);
+    return;
+  }
   shell::Frame frame(*this, &program_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
   const auto picture = [this](int image) { return program_.Picture(kVictoryForm, image); };
