@@ -1,8 +1,8 @@
 #include "match/sight.h"
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <cstddef>
 
 #include "match/match_drawing.h"
@@ -12,9 +12,6 @@ namespace match {
 
 namespace {
 
-// The bunkers that can come within reach of a walk from `from` toward `to`: the walk stays in
-// the box of its first point and its furthest possible step. A walk that is not made of
-// finite numbers keeps them all.
 struct NearBunkers {
   std::array<FieldPoint, kBunkerCount> at;
   std::size_t count = 0;
@@ -22,6 +19,9 @@ struct NearBunkers {
   const FieldPoint* end() const { return at.data() + count; }
 };
 
+// The bunkers that can come within reach of a walk from `from` toward `to`: the walk stays in
+// the box of its first point and its furthest possible step. A walk that is not made of
+// finite numbers keeps them all.
 NearBunkers BunkersNearWalk(const BunkerField& bunkers, const FieldPoint& from, const FieldPoint& to) {
   const FieldPoint d = Difference(from, to);
   const FieldPoint furthest{from.x - d.x / 100.0 * kMostTraceSteps, from.y - d.y / 100.0 * kMostTraceSteps};
