@@ -370,4 +370,17 @@ TEST_F(Match, ResumingLocksThePauseButtonAndButtonsNeverOrderOnTheField) {
   EXPECT_EQ(match().OrderMode, 1);
 }
 
+// A damaged save's fire switch turns over without overflowing, by key and by the button.
+TEST_F(Match, AWildFireSwitchTurnsOverWithoutOverflowing) {
+  const career::int32 lowest = std::numeric_limits<career::int32>::min();
+  game.program.KeyPress('2');
+  career().Firing[2] = lowest + 1;
+  game.program.KeyPress(' ');
+  EXPECT_EQ(career().Firing[2], std::numeric_limits<career::int32>::max());
+  EXPECT_EQ(match().OrderMode, std::numeric_limits<career::int32>::max());
+  game.Press(550, 505);  // MOVE / FIRE
+  EXPECT_EQ(match().OrderMode, lowest + 2);
+  EXPECT_EQ(career().Firing[2], lowest + 2);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include "career/io_error.h"
 #include "fake_host.h"
@@ -179,6 +180,15 @@ TEST_F(TeamPage, TickStopsTheJinglesAndKeepsTheMusicByItsSwitch) {
   EXPECT_EQ(game.program.Sounds.Position(Sound::Drummers), stopped_at);
   game.Tick();
   EXPECT_TRUE(game.program.Sounds.IsPlaying(Sound::Drummers));
+}
+
+TEST_F(TeamPage, TheMusicSwitchOfADamagedSaveTurnsOverWithoutOverflowing) {
+  const career::int32 lowest = std::numeric_limits<career::int32>::min();
+  for (const auto& [saved, toggled] : {std::pair{lowest, 2147483647}, {lowest + 1, 2147483647}, {2147483647, lowest + 2}, {-5, 6}}) {
+    career().MusicOn = saved;
+    PressMenu(kMusicX);
+    EXPECT_EQ(career().MusicOn, toggled) << "saved " << saved;
+  }
 }
 
 TEST_F(TeamPage, HoverRegionsDifferFromClickRegionsAtTheirEdges) {

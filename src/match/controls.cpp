@@ -1,5 +1,6 @@
 // The player's orders to the team: the buttons under the field, selecting a player on the
 // field, in the strip or by key, and move or fire orders on the field.
+#include "career/switch.h"
 #include "match/field_model.h"
 #include "match/match_screen.h"
 #include "shell/program.h"
@@ -30,7 +31,7 @@ void TForm8::Image1MouseDown(shell::MouseButton, int x, int y) {
 void TForm8::ToggleOrderMode(int x, int y) {
   if (!Inside(x, 500, 600) || !Inside(y, 480, 530)) return;
   MatchState& match = program_.Match;
-  match.OrderMode = 1 - match.OrderMode;
+  match.OrderMode = career::TurnedOver(match.OrderMode);
   program_.Career.Firing[program_.Shared.SelectedPlayer] = match.OrderMode;
   program_.Sounds.Play(Sound::Click);
 }
@@ -46,7 +47,7 @@ void TForm8::StopAllFiring(int x, int y) {
 void TForm8::TogglePause(int x, int y) {
   if (!Inside(x, 650, 700) || !Inside(y, 480, 530) || program_.Shared.ResultClickLock >= 1) return;
   MatchState& match = program_.Match;
-  match.Paused = 1 - match.Paused;
+  match.Paused = career::TurnedOver(match.Paused);
   if (match.Paused == 0) program_.Shared.ResultClickLock = program_.Career.Challenge * 10 + 50;
   program_.Sounds.Play(Sound::Click);
 }
@@ -118,7 +119,7 @@ void TForm8::FormKeyPress(char key) {
   }
   if (key == ' ') {
     career::int32& firing = program_.Career.Firing[program_.Shared.SelectedPlayer];
-    firing = 1 - firing;
+    firing = career::TurnedOver(firing);
     program_.Match.OrderMode = firing;
     program_.Sounds.Play(Sound::Click);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "career/switch.h"
 #include "help/help_screen.h"
 #include "shell/options_screen.h"
 #include "shell/program.h"
@@ -294,7 +295,7 @@ void TForm4::BuyPaint() {
 }
 
 void TForm4::ToggleMusic() {
-  program_.Career.MusicOn = 1 - program_.Career.MusicOn;
+  program_.Career.MusicOn = career::TurnedOver(program_.Career.MusicOn);
   program_.Sounds.Play(Sound::Click);
 }
 
