@@ -48,11 +48,21 @@ for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || fail "the virtual display did not start: $(cat "$work/xvfb.log")"
 display=:$(head -n 1 "$work/display")
 
+# Waits up to 20 s for a window named as asked. xdotool stops on an X error when a window it
+# is looking at goes away under it, as the game's start-up windows may, so it looks again.
+wait_for_window() {
+  for _ in $(seq 100); do
+    DISPLAY=$display xdotool search "$@" >/dev/null 2>&1 && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 start_game() {
   env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$display" SDL_AUDIODRIVER=dummy \
     "${as_player[@]}" "$prefix/bin/splatvane" >"$work/game.log" 2>&1 &
   game_pid=$!
-  DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Splatvane$' >/dev/null \
+  wait_for_window --onlyvisible --name '^Splatvane$' \
     || fail "the game's window did not open: $(cat "$work/game.log")"
   # A window just shown misses the first clicks for a moment.
   sleep 1
@@ -67,7 +77,7 @@ click() { DISPLAY=$display xdotool mousemove "$1" "$2" click 1; }
 # A click that hands over to another screen: the window's caption names the screen shown.
 click_on_to() {
   click "$1" "$2"
-  DISPLAY=$display timeout 20 xdotool search --sync --name "^$3\$" >/dev/null \
+  wait_for_window --name "^$3\$" \
     || fail "a click at ($1, $2) did not lead to the screen \"$3\""
 }
 # The title's pictures turn on a click each, the credits, then the menu; there a click on a
