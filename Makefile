@@ -4,7 +4,8 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libjpeg-dev libfreetype
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
-.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke
+.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke \
+        deb-deps deb test-deb
 
 # The project's own checks build in Release, as players and packagers do, with warnings as errors.
 RELEASE_CONFIG := cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WERROR=ON
@@ -77,5 +78,25 @@ bench: deps
 docs-shots: build
 	bash tools/snapshot/docs-shots.sh build
 
+# The Debian package, built with Debian's own compiler and linker flags, and its checks.
+DEB_PACKAGES := dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db
+DEB_FLAGS = CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+            LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+
+deb-deps: deps
+	$(call install-missing,$(DEB_PACKAGES))
+
+deb: deb-deps
+	$(DEB_FLAGS) cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_TESTS=OFF \
+	  -DSPLATVANE_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-deb -j$(JOBS)
+	rm -f splatvane_*.deb
+	cd build-deb && cpack -G DEB
+	@echo "Built:" splatvane_*.deb
+
+# Installs the package with apt, plays it as an ordinary user and removes it again (as root).
+test-deb: deb
+	bash tests/package_test.sh splatvane_*.deb
+
 clean:
-	rm -rf build build-release build-sanitize build-fuzz
+	rm -rf build build-release build-sanitize build-fuzz build-deb splatvane_*.deb

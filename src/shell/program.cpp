@@ -98,6 +98,16 @@ void Program::Advance(std::uint64_t now_ms) {
   UpdateWindow();
 }
 
+std::optional<std::uint64_t> Program::NextDue() const {
+  std::optional<std::uint64_t> next;
+  const auto consider = [&next](const Timer& timer) {
+    if (timer.Enabled && (!next || timer.Due < *next)) next = timer.Due;
+  };
+  consider(form1_->Timer2);
+  for (const Screen* screen : screens_) consider(screen->Timer1);
+  return next;
+}
+
 void Program::EnableTick(Screen& screen) {
   if (screen.Timer1.Enabled) return;
   screen.Timer1.Enabled = true;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ class Program {
   // Fires every timer that is due: the watchdog every 50 ms, each enabled tick every 100 ms,
   // each at most once per call however long the wait was.
   void Advance(std::uint64_t now_ms);
+  // When the earliest running timer falls due, so that the machine may sleep until then.
+  std::optional<std::uint64_t> NextDue() const;
 
   // Window events, in window coordinates.
   void MouseDown(int x, int y, MouseButton button);
