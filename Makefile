@@ -80,15 +80,16 @@ docs-shots: build
 
 # The Debian package, built with Debian's own compiler and linker flags, and its checks.
 DEB_PACKAGES := dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db
-DEB_FLAGS = CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-            LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_FLAGS = -DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) CXXFLAGS) $$($(DEB_BUILDFLAGS) CPPFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) LDFLAGS)"
 
 deb-deps: deps
 	$(call install-missing,$(DEB_PACKAGES))
 
 deb: deb-deps
-	$(DEB_FLAGS) cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_TESTS=OFF \
-	  -DSPLATVANE_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_TESTS=OFF \
+	  -DSPLATVANE_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr $(DEB_FLAGS)
 	cmake --build build-deb -j$(JOBS)
 	rm -f splatvane_*.deb
 	cd build-deb && cpack -G DEB

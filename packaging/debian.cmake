@@ -25,11 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "paintball-tournament game")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "paintball-tournament game
- Splatvane is a single-player paintball-tournament game. You manage a team
- of seven on a tour of twenty countries: between matches you rename your
- players and give them faces, train them in three mini-games, buy better
- markers and paint, and hire recruits; then you play each match live on the
- field against a scripted opposition, directing your players one at a time
- with the mouse and the keys.")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Splatvane is a single-player paintball-tournament game. You manage a team
+of seven on a tour of twenty countries: between matches you rename your
+players and give them faces, train them in three mini-games, buy better
+markers and paint, and hire recruits; then you play each match live on the
+field against a scripted opposition, directing your players one at a time
+with the mouse and the keys.")
 include(CPack)

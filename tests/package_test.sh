@@ -43,7 +43,7 @@ for library in libc6 libstdc++6 libsdl2 libjpeg libfreetype; do
 done
 
 # Debian's checks of the package and of its metadata.
-lintian --fail-on error --no-tag-display-limit "$deb" | tee "$work/lintian" || fail "lintian found errors"
+lintian --fail-on error --tag-display-limit 0 "$deb" | tee "$work/lintian" || fail "lintian found errors"
 dpkg-deb -x "$deb" "$work/tree"
 appstreamcli validate --no-net "$work/tree"/usr/share/metainfo/*.metainfo.xml || fail "the AppStream metadata is not valid"
 desktop-file-validate "$work/tree/usr/share/applications/splatvane.desktop" || fail "the desktop entry is not valid"
