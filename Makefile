@@ -95,9 +95,10 @@ deb: deb-deps
 	cd build-deb && cpack -G DEB
 	@echo "Built:" splatvane_*.deb
 
-# Installs the package with apt, plays it as an ordinary user and removes it again (as root).
+# Installs the package with apt, plays it as an ordinary user and removes it again; it needs
+# root, and says SKIPPED without it.
 test-deb: deb
-	bash tests/package_test.sh splatvane_*.deb
+	bash tests/package_test.sh splatvane_*.deb || [ $$? -eq 77 ]
 
 clean:
 	rm -rf build build-release build-sanitize build-fuzz build-deb splatvane_*.deb
