@@ -170,6 +170,17 @@ TEST(Program, WakingOnlyWhenTheNextTimerIsDueKeepsEveryTickOnTime) {
   EXPECT_EQ(game.host.now - started, 50000u);
   for (shell::Screen* screen : game.program.Screens()) game.program.DisableTick(*screen);
   EXPECT_EQ(game.program.NextDue(), game.program.Form1().Timer2.Due) << "the watchdog runs always";
+
+  // Gathered, a tick due soon after the watchdog takes it along; one half-way between two
+  // watchdog ticks does not.
+  game.program.EnableTick(game.program.Form4());
+  shell::Timer& watchdog = game.program.Form1().Timer2;
+  shell::Timer& tick = game.program.Form4().Timer1;
+  tick.Due = watchdog.Due + 10;
+  EXPECT_EQ(game.program.NextDue(), watchdog.Due);
+  EXPECT_EQ(game.program.NextDue(25), tick.Due);
+  tick.Due = watchdog.Due + 50;
+  EXPECT_EQ(game.program.NextDue(25), watchdog.Due);
 }
 
 TEST(Program, ErrorsEscapingAHandlerAreShownWithAFullStopAndTheGameGoesOn) {

@@ -19,7 +19,7 @@ std::string RunningProgramFolder() {
 SdlHost::SdlHost(std::string program_folder, std::optional<int> scale) : program_folder_(std::move(program_folder)) {
   SDL_Rect display{0, 0, 800, 600};
   if (SDL_GetDisplayBounds(0, &display) != 0 || display.w < 1 || display.h < 1) display = {0, 0, 800, 600};
-  scaling_.Factor = scale.value_or(LargestScaleFitting(display.w, display.h));
+  scaling_.Factor = std::max(1, scale.value_or(LargestScaleFitting(display.w, display.h)));
   window_ = SDL_CreateWindow(shell::kProgramTitle, display.x, display.y, display.w, display.h,
                              SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
   if (!window_) {
@@ -278,7 +278,10 @@ void SdlHost::SleepUntil(std::optional<std::uint64_t> due) const {
 }
 
 void SdlHost::Run(shell::Program& program) {
-  while (RunOnce(program)) SleepUntil(program.NextDue());
+  // A screen's tick, started at a click, falls out of step with the watchdog's; a timer that
+  // waits up to this long for the next one puts them back in step, one wake-up for both.
+  constexpr std::uint64_t kGatherTimersMs = 25;
+  while (RunOnce(program)) SleepUntil(program.NextDue(kGatherTimersMs));
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "career/io_error.h"
@@ -98,14 +99,20 @@ void Program::Advance(std::uint64_t now_ms) {
   UpdateWindow();
 }
 
-std::optional<std::uint64_t> Program::NextDue() const {
-  std::optional<std::uint64_t> next;
-  const auto consider = [&next](const Timer& timer) {
-    if (timer.Enabled && (!next || timer.Due < *next)) next = timer.Due;
-  };
-  consider(form1_->Timer2);
-  for (const Screen* screen : screens_) consider(screen->Timer1);
-  return next;
+std::optional<std::uint64_t> Program::NextDue(std::uint64_t gather_ms) const {
+  std::vector<const Timer*> running;
+  if (form1_->Timer2.Enabled) running.push_back(&form1_->Timer2);
+  for (const Screen* screen : screens_) {
+    if (screen->Timer1.Enabled) running.push_back(&screen->Timer1);
+  }
+  if (running.empty()) return std::nullopt;
+  std::uint64_t earliest = running.front()->Due;
+  for (const Timer* timer : running) earliest = std::min(earliest, timer->Due);
+  std::uint64_t last = earliest;
+  for (const Timer* timer : running) {
+    if (timer->Due - earliest <= gather_ms) last = std::max(last, timer->Due);
+  }
+  return last;
 }
 
 void Program::EnableTick(Screen& screen) {
