@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <limits>
 
 #include "career/io_error.h"
 #include "career/save_file.h"
@@ -85,21 +84,6 @@ TEST_F(ResultSheet, AfterTwentyTicksAnyPressPaysCountsSavesThatAndReturns) {
   EXPECT_EQ(from_file.TourStage, 2);
   EXPECT_EQ(from_file.MatchOfStage, 1);
   EXPECT_EQ(from_file.MatchPending, 0);
-}
-
-// A damaged save whose losses stand at the largest count, played to a loss: the file keeps
-// the count, and the money, as they were.
-TEST_F(ResultSheet, ALossAtTheLargestCountOfLossesKeepsItAndTheCash) {
-  career().Losses = std::numeric_limits<career::int32>::max();
-  const career::int32 cash = career().Cash;
-  EndMatch(kLostMatch);
-  Ticks(20);
-  game.Press(400, 300);
-  ASSERT_EQ(saved().size(), career::kCareerRecordSize);
-  EXPECT_EQ(std::vector<std::uint8_t>(saved().begin() + 40, saved().begin() + 44), (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0x7F}));
-  career::CareerRecord from_file = career::EmptyCareerRecord();
-  career::LoadCareer(from_file, game.host.files);
-  EXPECT_EQ(from_file.Cash, cash);
 }
 
 TEST_F(ResultSheet, AFailedSaveKeepsRecordAndFileAndALaterPressPaysOnce) {

@@ -393,10 +393,8 @@ TEST_F(TeamPage, AnyStageFromTwentyOneOnOpensTheVictoryOnTheTickOrOnNextMatch) {
       career().TourStage = stage;
       game.host.files.files.erase("datarecord.dat");
       const int clicks = Requests(Sound::Click);
-      if (pressed) PressMenu(kNextMatchX);
-      else game.Tick();
+      pressed ? PressMenu(kNextMatchX) : game.Tick();
       EXPECT_TRUE(game.program.Form11().Visible());
-      EXPECT_FALSE(page().Visible());
       EXPECT_FALSE(game.program.Form10().Visible());
       EXPECT_EQ(Requests(Sound::Click), clicks);
       EXPECT_EQ(game.host.files.files.count("datarecord.dat"), 0u);
