@@ -2,6 +2,7 @@
 #include <stb/stb_truetype.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "gfx/decoders.h"
 
@@ -9,14 +10,17 @@ namespace gfx {
 
 namespace {
 
-// FreeType's rounding of a TrueType face's line metrics, so that text lays out as on the
-// desktop: a face whose header asks for whole-pixel scaling (as the bundled ones do) has
-// them rounded to the nearest pixel, any other has the ascender rounded up and the
-// descender down.
-bool ScalesToWholePixels(const stbtt_fontinfo& font) {
-  const std::uint8_t* flags = font.data + font.head + 16;
-  return ((flags[0] << 8 | flags[1]) & 8) != 0;
+// A font-unit length in 26.6 pixels at a size, in FreeType's fixed-point steps (FT_DivFix for
+// the scale, FT_MulFix for the length), so that line metrics round as on the desktop.
+std::int64_t ScaledUnits(int units, int pixel_size, int em_units) {
+  const std::int64_t scale = ((std::int64_t{pixel_size} * 64 << 16) + em_units / 2) / em_units;
+  const std::int64_t length = (std::abs(std::int64_t{units}) * scale + 0x8000) >> 16;
+  return units < 0 ? -length : length;
 }
+
+// Whole pixels above a 26.6 length, as FreeType rounds a face's ascender up and its descender
+// down.
+int PixelsCovering(std::int64_t length) { return static_cast<int>((std::abs(length) + 63) >> 6); }
 
 class StbTrueTypeFace : public FontFace {
  public:
@@ -29,8 +33,8 @@ class StbTrueTypeFace : public FontFace {
 
   Glyph Render(unsigned char character, int pixel_size) override {
     Glyph glyph;
+    // A character the face lacks is drawn as its missing-glyph box, as FreeType does.
     const int index = stbtt_FindGlyphIndex(&font_, character);
-    if (index == 0 && character != 0) return glyph;
     const float scale = Scale(pixel_size);
     int advance = 0, bearing = 0;
     stbtt_GetGlyphHMetrics(&font_, index, &advance, &bearing);
@@ -51,10 +55,7 @@ class StbTrueTypeFace : public FontFace {
   FontMetrics Metrics(int pixel_size) override {
     int ascent = 0, descent = 0, gap = 0;
     stbtt_GetFontVMetrics(&font_, &ascent, &descent, &gap);
-    const double scale = static_cast<double>(pixel_size) / EmUnits();
-    const double up = ascent * scale, down = -descent * scale;
-    if (ScalesToWholePixels(font_)) return {static_cast<int>(std::lround(up)), static_cast<int>(std::lround(down))};
-    return {static_cast<int>(std::ceil(up)), static_cast<int>(std::ceil(down))};
+    return {PixelsCovering(ScaledUnits(ascent, pixel_size, EmUnits())), PixelsCovering(ScaledUnits(descent, pixel_size, EmUnits()))};
   }
 
  private:
