@@ -132,6 +132,13 @@ class Walk:
             for (let i = 0; i < data.length; ++i) hash = Math.imul(hash ^ data[i], 16777619) >>> 0;
             return hash;''', left, top, right - left, bottom - top)
 
+    # Every byte the page loaded: the page itself and each file it fetched.
+    def page_weight(self):
+        return self.js('''
+            let total = performance.getEntriesByType('navigation')[0].encodedBodySize;
+            for (const entry of performance.getEntriesByType('resource')) total += entry.encodedBodySize;
+            return total;''')
+
     def stored_career(self):
         text = self.js("return localStorage.getItem('splatvane/datarecord.dat')")
         return base64.b64decode(text) if text is not None else None
@@ -274,7 +281,11 @@ def main():
     try:
         walk = Walk(browser, url)
         first_picture = walk.load()
-        print('first picture on screen %.0f ms after the page began to load' % first_picture)
+        weight = walk.page_weight()
+        print('first picture on screen %.0f ms after the page began to load; the page loaded %.1f MB'
+              % (first_picture, weight / 1e6))
+        walk.check(first_picture <= 2000, 'the first picture within 2 s')
+        walk.check(weight <= 12e6, 'the page loads 12 MB at most')
         walk.new_career()
         walk.next_match_then_reload()
         walk.help_and_back()

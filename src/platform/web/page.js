@@ -1,9 +1,22 @@
 // Loads the game's files into the module's folder before the game starts, and wires the
 // page's career controls to it.
+
+// Every file the page loads is counted, so that its weight can be measured.
+if (performance.setResourceTimingBufferSize) performance.setResourceTimingBufferSize(2000);
+
 var Module = {
   preRun: [function () {
     addRunDependency('game-files');
-    loadGameFiles().then(function () { removeRunDependency('game-files'); });
+    gameFiles.then(function (files) {
+      files.forEach(function (file) {
+        if (!file.bytes) return;
+        var path = '/game/' + file.name;
+        FS.mkdirTree(path.substring(0, path.lastIndexOf('/')));
+        FS.writeFile(path, new Uint8Array(file.bytes));
+      });
+      window.splatvaneFilesLoaded = performance.now();
+      removeRunDependency('game-files');
+    });
   }],
   print: function (text) { console.log(text); },
   printErr: function (text) { console.warn(text); },
@@ -17,9 +30,11 @@ function showStartupError(text) {
   message.hidden = false;
 }
 
-// Every file of game-files.json, fetched side by side; one that is missing stays missing,
-// and the game's start-up tells which.
-function loadGameFiles() {
+// Every file of game-files.json, fetched side by side while the module loads; one that is
+// missing stays missing, and the game's start-up tells which.
+var gameFiles = fetchGameFiles();
+
+function fetchGameFiles() {
   return fetch('game-files.json').then(function (response) {
     if (!response.ok) throw new Error('game-files.json: ' + response.status);
     return response.json();
@@ -28,14 +43,14 @@ function loadGameFiles() {
       return fetch(name).then(function (response) {
         return response.ok ? response.arrayBuffer() : null;
       }).then(function (bytes) {
-        if (!bytes) return;
-        var path = '/game/' + name;
-        FS.mkdirTree(path.substring(0, path.lastIndexOf('/')));
-        FS.writeFile(path, new Uint8Array(bytes));
-      }, function () {});
+        return {name: name, bytes: bytes};
+      }, function () {
+        return {name: name, bytes: null};
+      });
     }));
   }).catch(function (error) {
     showStartupError('Splatvane cannot start: ' + error.message);
+    return [];
   });
 }
 
