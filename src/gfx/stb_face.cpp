@@ -1,6 +1,7 @@
 #define STB_TRUETYPE_IMPLEMENTATION
 #include <stb/stb_truetype.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 

@@ -69,7 +69,7 @@ class WebHost : public shell::Host {
   void ExportCareer();
   void ImportCareer(const std::uint8_t* bytes, int length);
 
-  shell::Program* program() const { return program_; }
+  shell::Program* GameProgram() const { return program_; }
 
  private:
   void ShowErrorBox();

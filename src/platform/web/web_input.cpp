@@ -34,9 +34,9 @@ EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
     if (event->button == 0) host.ErrorBoxMouse(down, x, y);
   } else if (const auto button = ButtonOf(event->button)) {
     if (down) {
-      host.program()->MouseDown(x, y, *button);
+      host.GameProgram()->MouseDown(x, y, *button);
     } else {
-      host.program()->MouseUp(x, y, *button);
+      host.GameProgram()->MouseUp(x, y, *button);
     }
   }
   // A press is the game's alone: no text selection, no focus moving.
@@ -45,7 +45,7 @@ EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
 
 EM_BOOL MouseMove(int, const EmscriptenMouseEvent* event, void* data) {
   auto& host = *static_cast<WebHost*>(data);
-  if (!host.ErrorBoxOpen()) host.program()->MouseMove(static_cast<int>(event->clientX), static_cast<int>(event->clientY));
+  if (!host.ErrorBoxOpen()) host.GameProgram()->MouseMove(static_cast<int>(event->clientX), static_cast<int>(event->clientY));
   return EM_FALSE;
 }
 
@@ -61,7 +61,7 @@ EM_BOOL Wheel(int, const EmscriptenWheelEvent* event, void* data) {
   gathered -= steps;
   if (!host.ErrorBoxOpen()) {
     // Down the page is up the wheel: the game counts steps away from the player.
-    host.program()->Wheel(static_cast<int>(event->mouse.clientX), static_cast<int>(event->mouse.clientY), -steps);
+    host.GameProgram()->Wheel(static_cast<int>(event->mouse.clientX), static_cast<int>(event->mouse.clientY), -steps);
   }
   return EM_TRUE;
 }
@@ -113,7 +113,7 @@ EM_BOOL KeyDown(int, const EmscriptenKeyboardEvent* event, void* data) {
     host.ErrorBoxKey(std::strcmp(event->key, "Enter") == 0 || std::strcmp(event->key, "Escape") == 0);
     return EM_TRUE;
   }
-  shell::Program& program = *host.program();
+  shell::Program& program = *host.GameProgram();
   if (edit) program.EditKeyPress(*edit);
   if (control) program.KeyPress(*control);
   if (typed) program.KeyPress(*typed);
