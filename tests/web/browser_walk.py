@@ -6,13 +6,14 @@ usage: browser_walk.py PAGE_FOLDER
 Debian's chromium, headless, driven through chromedriver: a new career to the team page;
 Next Match, a reload and Continue bring back the same team table; the road into a live match,
 played a few seconds; a career exported and imported back; a wrong-sized import and a full
-storage refused with the game's own errors; no console errors. Then a page folder with a
-sound missing shows why it cannot start. SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of
-every step there.
+storage refused with the game's own errors; a hidden tab back without a burst of ticks; no
+console errors. Then a page folder with a sound missing shows why it cannot start.
+SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of every step there.
 """
 import base64
 import functools
 import http.server
+import json
 import os
 import shutil
 import sys
@@ -253,6 +254,25 @@ class Walk:
         self.js('Storage.prototype.setItem = window.realSetItem;')
         self.dismiss_error()
 
+    # A tab that was hidden a while comes back without a burst of the ticks it missed: the
+    # title screen shows its pictures a tick apart from the first frame on.
+    def hidden_tab_returns(self):
+        self.js('''window.shown = []; const draw = CanvasRenderingContext2D.prototype.drawImage;
+                   CanvasRenderingContext2D.prototype.drawImage = function () {
+                     if (this.canvas.id === 'canvas') window.shown.push(performance.now());
+                     return draw.apply(this, arguments); };''')
+        game = self.browser.current_window_handle
+        self.browser.switch_to.new_window('tab')
+        time.sleep(2)
+        self.browser.close()
+        self.browser.switch_to.window(game)
+        back = self.js('return performance.now()')
+        time.sleep(1)
+        shown = [moment for moment in self.js('return window.shown') if moment > back]
+        self.check(len(shown) >= 5, 'the game goes on after the tab comes back: %s' % shown)
+        gaps = [later - earlier for earlier, later in zip(shown, shown[1:])]
+        self.check(min(gaps) > 50, 'no burst of ticks after the tab comes back: %s' % gaps)
+
     def console_errors(self):
         return [entry['message'] for entry in self.browser.get_log('browser') if entry['level'] == 'SEVERE']
 
@@ -260,7 +280,11 @@ class Walk:
 def missing_sound_is_told(browser, page):
     broken = tempfile.mkdtemp()
     shutil.copytree(page, broken, dirs_exist_ok=True)
-    os.remove(os.path.join(broken, 'bird.wav'))
+    index_path = os.path.join(broken, 'game-files.json')
+    with open(index_path) as file:
+        index = [entry for entry in json.load(file) if entry['name'] != 'bird.wav']
+    with open(index_path, 'w') as file:
+        json.dump(index, file)
     server, url = serve(broken)
     try:
         browser.get(url)
@@ -294,6 +318,8 @@ def main():
         walk.load()
         walk.continue_career()
         walk.full_storage()
+        walk.load()
+        walk.hidden_tab_returns()
         errors = walk.console_errors()
         walk.check(not errors, 'console errors: %s' % errors)
         missing_sound_is_told(browser, page)

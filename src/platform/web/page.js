@@ -30,24 +30,25 @@ function showStartupError(text) {
   message.hidden = false;
 }
 
-// Every file of game-files.json, fetched side by side while the module loads; one that is
-// missing stays missing, and the game's start-up tells which.
+// The game's files, fetched in one piece while the module loads and cut apart by the index.
+// A file the index lacks stays missing, and the game's start-up tells which.
 var gameFiles = fetchGameFiles();
 
+function fetchBytes(name) {
+  return fetch(name).then(function (response) {
+    if (!response.ok) throw new Error(name + ': ' + response.status + ' ' + response.statusText);
+    return response.arrayBuffer();
+  });
+}
+
 function fetchGameFiles() {
-  return fetch('game-files.json').then(function (response) {
-    if (!response.ok) throw new Error('game-files.json: ' + response.status);
-    return response.json();
-  }).then(function (names) {
-    return Promise.all(names.map(function (name) {
-      return fetch(name).then(function (response) {
-        return response.ok ? response.arrayBuffer() : null;
-      }).then(function (bytes) {
-        return {name: name, bytes: bytes};
-      }, function () {
-        return {name: name, bytes: null};
-      });
-    }));
+  var index = fetchBytes('game-files.json').then(function (bytes) {
+    return JSON.parse(new TextDecoder().decode(bytes));
+  });
+  return Promise.all([index, fetchBytes('game-files.pack')]).then(function (both) {
+    return both[0].map(function (entry) {
+      return {name: entry.name, bytes: both[1].slice(entry.offset, entry.offset + entry.size)};
+    });
   }).catch(function (error) {
     showStartupError('Splatvane cannot start: ' + error.message);
     return [];

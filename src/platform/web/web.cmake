@@ -40,20 +40,27 @@ target_link_options(splatvane PRIVATE
 set_target_properties(splatvane PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${SPLATVANE_WEB_DIR}
   LINK_DEPENDS ${WEB_LIBRARY})
 
-# The page folder: the page, its script, the module, and the game's files beside them with
-# the list the page fetches.
+# The page folder: the page, its script, the module, and the game's files beside them, also
+# packed into one file with its index, which is what the page fetches.
 set(PAGE_FILES src/platform/web/index.html src/platform/web/page.js assets/icon/splatvane.png)
-set(GAME_FILE_NAMES "")
+set(GAME_FILE_PAIRS "")
 foreach(file ${WAVE_FILES} ${HELP_FILES})
   get_filename_component(name ${file} NAME)
-  list(APPEND GAME_FILE_NAMES "\"${name}\"")
+  list(APPEND GAME_FILE_PAIRS "${name}=${file}")
 endforeach()
 foreach(file ${PICTURE_FILES} ${FONT_FILES})
   file(RELATIVE_PATH name ${CMAKE_SOURCE_DIR}/assets ${file})
-  list(APPEND GAME_FILE_NAMES "\"${name}\"")
+  list(APPEND GAME_FILE_PAIRS "${name}=${file}")
 endforeach()
-list(JOIN GAME_FILE_NAMES ",\n" GAME_FILE_LIST)
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/game-files.json CONTENT "[\n${GAME_FILE_LIST}\n]\n")
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(PACKER ${CMAKE_SOURCE_DIR}/src/platform/web/pack_game_files.py)
+add_custom_command(
+  OUTPUT ${SPLATVANE_WEB_DIR}/game-files.pack ${SPLATVANE_WEB_DIR}/game-files.json
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}
+  COMMAND ${Python3_EXECUTABLE} ${PACKER} ${SPLATVANE_WEB_DIR}/game-files.pack ${SPLATVANE_WEB_DIR}/game-files.json
+          ${GAME_FILE_PAIRS}
+  DEPENDS ${PACKER} ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES}
+  COMMENT "Packing the game's files for the page")
 add_custom_command(
   OUTPUT ${SPLATVANE_WEB_DIR}/.page-stamp
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}/pictures ${SPLATVANE_WEB_DIR}/fonts
@@ -62,12 +69,11 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FONT_FILES} ${SPLATVANE_WEB_DIR}/fonts
   COMMAND ${CMAKE_COMMAND} -E copy_if_different src/platform/web/index.html src/platform/web/page.js ${SPLATVANE_WEB_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different assets/icon/splatvane.png ${SPLATVANE_WEB_DIR}/icon.png
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_BINARY_DIR}/game-files.json ${SPLATVANE_WEB_DIR}
   COMMAND ${CMAKE_COMMAND} -E touch ${SPLATVANE_WEB_DIR}/.page-stamp
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-  DEPENDS ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES} ${PAGE_FILES} ${CMAKE_BINARY_DIR}/game-files.json
+  DEPENDS ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES} ${PAGE_FILES}
   COMMENT "Assembling the page folder")
-add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.page-stamp)
+add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.page-stamp ${SPLATVANE_WEB_DIR}/game-files.pack)
 add_dependencies(splatvane page_folder)
 
 # Under node, reading the real disk: the replay tool for the golden traces, and the
