@@ -68,6 +68,8 @@ function importCareer(file) {
   reader.readAsArrayBuffer(file);
 }
 
+// Keys pressed on the career controls are theirs, not the game's.
+document.getElementById('career').addEventListener('keydown', function (event) { event.stopPropagation(); });
 document.getElementById('export-career').addEventListener('click', function (event) {
   event.currentTarget.blur();
   if (Module._splatvane_export_career) Module._splatvane_export_career();

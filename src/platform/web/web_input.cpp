@@ -134,7 +134,8 @@ void WebHost::Run(shell::Program& program) {
   emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE, MouseButton);
   emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE, MouseMove);
   emscripten_set_wheel_callback("#canvas", this, EM_TRUE, Wheel);
-  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_TRUE, KeyDown);
+  // Keys reach the game once the page's own controls have had theirs.
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, KeyDown);
   emscripten_request_animation_frame_loop(AnimationFrame, this);
 }
 
