@@ -84,12 +84,15 @@ TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium
 # emcc needs Debian's acorn, which another node first on PATH does not see.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 WEB_PORT ?= 8000
+# A player's build takes a new compiler's new warning; the project's own check does not.
+WEB_WERROR ?= OFF
 
 web-deps:
 	$(call install-missing,$(WEB_PACKAGES))
 
 web: web-deps
-	$(WEB_ENV) emcmake cmake -S . -B build-emscripten -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WEB_DIR=$(CURDIR)/build-web
+	$(WEB_ENV) emcmake cmake -S . -B build-emscripten -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WEB_DIR=$(CURDIR)/build-web \
+	  -DSPLATVANE_WERROR=$(WEB_WERROR)
 	$(WEB_ENV) cmake --build build-emscripten -j$(JOBS)
 
 web-serve: web
@@ -100,7 +103,8 @@ test-web-deps: web-deps
 	$(call install-missing,$(TEST_WEB_PACKAGES))
 
 # The golden traces under node, then a real browser playing the served page.
-test-web: test-web-deps web
+test-web: test-web-deps
+	$(MAKE) web WEB_WERROR=ON
 	bash tests/web/golden_under_node.sh build-emscripten/replay.js
 	/usr/bin/python3 tests/web/browser_walk.py build-web
 
