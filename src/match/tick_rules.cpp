@@ -58,7 +58,7 @@ void CountDownLocks(shell::Program& program) {
   MatchState& match = program.Match;
   program.Shared.ResultClickLock = std::max(career::SaturatingAdd(program.Shared.ResultClickLock, -1), 0);
   match.BarkTicks = std::max(match.BarkTicks - 1, 0);
-  if (std::ranges::find(kBarkAt, match.BarkTicks) != std::end(kBarkAt)) program.Sounds.Play(Sound::Bark);
+  if (std::find(std::begin(kBarkAt), std::end(kBarkAt), match.BarkTicks) != std::end(kBarkAt)) program.Sounds.Play(Sound::Bark);
 }
 
 void AdvanceClock(shell::Program& program) {
