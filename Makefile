@@ -5,7 +5,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
 .PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke \
-        deb-deps deb test-deb
+        web-deps web web-serve test-web-deps test-web bench-web deb-deps deb test-deb
 
 # The project's own checks build in Release, as players and packagers do, with warnings as errors.
 RELEASE_CONFIG := cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WERROR=ON
@@ -78,6 +78,40 @@ bench: deps
 docs-shots: build
 	bash tools/snapshot/docs-shots.sh build
 
+# The browser build: Debian's emscripten, offline, into the static page folder build-web/.
+WEB_PACKAGES := build-essential cmake emscripten libstb-dev nlohmann-json3-dev nodejs python3
+TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium
+# emcc needs Debian's acorn, which another node first on PATH does not see.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+WEB_PORT ?= 8000
+# A player's build takes a new compiler's new warning; the project's own check does not.
+WEB_WERROR ?= OFF
+
+web-deps:
+	$(call install-missing,$(WEB_PACKAGES))
+
+web: web-deps
+	$(WEB_ENV) emcmake cmake -S . -B build-emscripten -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WEB_DIR=$(CURDIR)/build-web \
+	  -DSPLATVANE_WERROR=$(WEB_WERROR)
+	$(WEB_ENV) cmake --build build-emscripten -j$(JOBS)
+
+web-serve: web
+	@echo "Splatvane on http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
+	/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web
+
+test-web-deps: web-deps
+	$(call install-missing,$(TEST_WEB_PACKAGES))
+
+# The golden traces under node, then a real browser playing the served page.
+test-web: test-web-deps
+	$(MAKE) web WEB_WERROR=ON
+	bash tests/web/golden_under_node.sh build-emscripten/replay.js
+	/usr/bin/python3 tests/web/browser_walk.py build-web
+
+# The heaviest match tick under node, on one core.
+bench-web: web
+	$$(command -v taskset >/dev/null && echo taskset -c 0) node build-emscripten/match_tick_bench.js
+
 # The Debian package, built with Debian's own compiler and linker flags, and its checks.
 DEB_PACKAGES := dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db
 DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
@@ -101,4 +135,4 @@ test-deb: deb
 	bash tests/package_test.sh splatvane_*.deb || [ $$? -eq 77 ]
 
 clean:
-	rm -rf build build-release build-sanitize build-fuzz build-deb splatvane_*.deb
+	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web build-deb splatvane_*.deb

@@ -11,6 +11,7 @@
 #include "match/opposition.h"
 #include "match/paintballs.h"
 #include "match/sight.h"
+#include "match/tick_rules.h"
 #include "shell/title_screen.h"
 #include "tour/next_match_screen.h"
 #include "tour/result_screen.h"
@@ -327,6 +328,19 @@ TEST_F(Match, TheEndStopsEverySoundHandsOverAndMayImproveAPlayer) {
   for (int j = 1; j <= 7; ++j) EXPECT_EQ(career().Speed[j], speeds[j] + (j == shared().ImprovedPlayer ? 1 : 0));
 }
 
+// The ending tick hands over before its picture is copied: the next PLAY must not show it.
+TEST_F(Match, TheNextPlayShowsNothingOfTheLastMatchBeforeItsFirstTick) {
+  Run();
+  match().MatchClock = 1;
+  Tick();
+  ASSERT_TRUE(game.program.Form9().Visible());
+  EXPECT_FALSE(game.program.Form8().LastFrame());
+  game.ShowOnly(game.program.Form7());
+  game.Press(765, 500);  // PLAY
+  ASSERT_TRUE(game.program.Form8().Visible());
+  EXPECT_FALSE(game.program.Form8().LastFrame());
+}
+
 TEST_F(Match, AFireModeClickOnAPlayerSelectsItInsteadOfAiming) {
   match().OrderMode = 1;
   shared().SelectedPlayer = 1;
@@ -381,6 +395,43 @@ TEST_F(Match, AWildFireSwitchTurnsOverWithoutOverflowing) {
   game.Press(550, 505);  // MOVE / FIRE
   EXPECT_EQ(match().OrderMode, lowest + 2);
   EXPECT_EQ(career().Firing[2], lowest + 2);
+}
+
+// A damaged save's counts and challenge: the counts stop at the largest value, the pause
+// button's lock stays within 32 bits and counts down from there.
+TEST_F(Match, WildCountsStopAtTheLargestValueAndAWildChallengeLocksWithinRange) {
+  constexpr career::int32 kLargest = std::numeric_limits<career::int32>::max();
+  constexpr career::int32 kSmallest = std::numeric_limits<career::int32>::min();
+  Run();
+  OneBunkerAt({-600, -300});
+  career().TagsFor[2] = career().TagsAgainst[3] = career().FlagPulls[5] = career().FlagHangs[6] = kLargest;
+  career().PlayerPos[2] = {400, 200};
+  career().PlayerPos[3] = {404, 200};
+  match().OppPos[1] = {400, 195};
+  match().Paintballs[1] = {.Pos = {402, 200}, .Owner = 2, .Vel = {0, 0}, .Active = 1};
+  match::HitPaintballs(game.program);
+  career().PlayerPos[5] = {785, 200};
+  match::PickUpFlag(game.program);
+  career().HasFlag[5] = 0;
+  career().HasFlag[6] = 1;
+  match().FlagHung = 1;
+  match::MatchIsOver(game.program);
+  EXPECT_EQ(career().TagsFor[2], kLargest);
+  EXPECT_EQ(career().TagsAgainst[3], kLargest);
+  EXPECT_EQ(career().FlagPulls[5], kLargest);
+  EXPECT_EQ(career().FlagHangs[6], kLargest);
+
+  struct Lock { career::int32 challenge, on_resume, a_tick_later; };
+  const Lock locks[] = {{kLargest, kLargest, kLargest - 1}, {kSmallest, kSmallest, 0}, {3, 80, 79}};
+  for (const Lock& lock : locks) {
+    career().Challenge = lock.challenge;
+    match().Paused = 1;
+    shared().ResultClickLock = 0;
+    game.Press(675, 500);  // resume
+    EXPECT_EQ(shared().ResultClickLock, lock.on_resume) << lock.challenge;
+    match::CountDownLocks(game.program);
+    EXPECT_EQ(shared().ResultClickLock, lock.a_tick_later) << lock.challenge;
+  }
 }
 
 }  // namespace

@@ -14,10 +14,10 @@
 
 namespace {
 
-void PushMouse(Uint32 type, int x, int y) {
+void PushMouse(Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
   SDL_Event event{};
   event.type = type;
-  event.button.button = SDL_BUTTON_LEFT;
+  event.button.button = button;
   event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
   event.button.x = x;
   event.button.y = y;
@@ -104,6 +104,18 @@ TEST_F(Platform, TheGameRunsOnBehindTheErrorBox) {
   ClickPicture();
   ASSERT_TRUE(host->RunOnce(*program));
   EXPECT_EQ(program->Form1().TitleState, 2);
+}
+
+// The mouse's side buttons press as any other button does: on the title's menu, a press in
+// the button column below the buttons only clicks.
+TEST_F(Platform, SideMouseButtonsPressLikeAnyOther) {
+  program->Form1().TitleState = 3;
+  for (const Uint8 button : {SDL_BUTTON_X1, SDL_BUTTON_X2}) {
+    const int clicks = program->Sounds.PlayRequests(shell::Sound::Click);
+    PushMouse(SDL_MOUSEBUTTONDOWN, left + 500, top + 500, button);
+    ASSERT_TRUE(host->RunOnce(*program));
+    EXPECT_EQ(program->Sounds.PlayRequests(shell::Sound::Click), clicks + 1) << int{button};
+  }
 }
 
 // At twice the scale the game is given half the window each way, and the player's clicks

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "tour/scoring.h"
 
 namespace {
@@ -49,6 +51,39 @@ TEST(Scoring, AResultCountsAndMovesTheTourOnUnlessLost) {
     EXPECT_EQ(career.TourStage, c.stage) << c.what;
     EXPECT_EQ(career.MatchOfStage, c.next_match) << c.what;
     EXPECT_EQ(career.MatchPending, c.pending) << c.what;
+  }
+}
+
+// A damaged save's counts stop at the largest value; the money never turns negative.
+TEST(Scoring, CountsAtTheLargestValueStayThere) {
+  constexpr career::int32 kLargest = std::numeric_limits<career::int32>::max();
+  const tour::MatchCounts won{7, 0, 1, 1}, lost{0, 0, 0, 0};
+  struct Case {
+    const char* what;
+    career::int32 career::CareerRecord::*field;
+    tour::MatchCounts counts;
+  };
+  const Case cases[] = {
+      {"cash", &career::CareerRecord::Cash, won},         {"wins", &career::CareerRecord::Wins, won},
+      {"losses", &career::CareerRecord::Losses, lost},    {"match of the stage", &career::CareerRecord::MatchOfStage, won},
+      {"tour stage", &career::CareerRecord::TourStage, won},
+  };
+  for (const Case& c : cases) {
+    career::CareerRecord career = career::EmptyCareerRecord();
+    career.MatchOfStage = 2;
+    career.Cash = 1000;
+    career.*c.field = kLargest;
+    const career::CareerRecord before = career;
+    tour::CountResult(career, tour::ScoreMatch(c.counts, 1000));
+    EXPECT_GT(career.Cash, 0) << c.what;
+    if (c.field == &career::CareerRecord::MatchOfStage) {
+      EXPECT_EQ(career.MatchOfStage, 1) << c.what;  // past the last match: the country is done
+    } else {
+      EXPECT_EQ(career.*c.field, kLargest) << c.what;
+    }
+    if (c.field == &career::CareerRecord::Losses) {
+      EXPECT_EQ(career.Cash, before.Cash);
+    }
   }
 }
 

@@ -373,13 +373,47 @@ TEST_F(TeamPage, TheSelectedPlayerIsWrittenInRed) {
   EXPECT_EQ(red_in_row(4), 0);
 }
 
-// A damaged save file whose home and tour stage are the same number beyond the countries.
+// A damaged save file whose home and tour stage are the same number beyond the countries:
+// it is not counted on past the largest number, and such a tour is finished.
 TEST_F(TeamPage, AStageBeyondTheCountriesIsNotPassedOverAsHome) {
   constexpr career::int32 kLargest = std::numeric_limits<career::int32>::max();
   career().HomeCountry = career().TourStage = kLargest;
   game.Tick();
   EXPECT_EQ(career().TourStage, kLargest);
-  EXPECT_TRUE(page().Visible());
+  EXPECT_TRUE(game.program.Form11().Visible());
+}
+
+// A tour stage of 21 or more is a finished tour, on the tick and on a "Next Match" pressed
+// before it; the press then opens no travel, plays no click and saves nothing.
+TEST_F(TeamPage, AnyStageFromTwentyOneOnOpensTheVictoryOnTheTickOrOnNextMatch) {
+  for (const career::int32 stage : {21, 22, std::numeric_limits<career::int32>::max()}) {
+    for (const bool pressed : {false, true}) {
+      SCOPED_TRACE(std::to_string(stage) + (pressed ? " pressed" : " ticked"));
+      game.ShowOnly(page());
+      career().TourStage = stage;
+      game.host.files.files.erase("datarecord.dat");
+      const int clicks = Requests(Sound::Click);
+      pressed ? PressMenu(kNextMatchX) : game.Tick();
+      EXPECT_TRUE(game.program.Form11().Visible());
+      EXPECT_FALSE(game.program.Form10().Visible());
+      EXPECT_EQ(Requests(Sound::Click), clicks);
+      EXPECT_EQ(game.host.files.files.count("datarecord.dat"), 0u);
+    }
+  }
+}
+
+// A save of nothing but zeros: home and stage 0, so the tour goes on at stage 1, Australia.
+TEST(TeamPageOfAZeroFilledSave, GoesOnAtAustralia) {
+  Game game;
+  game.host.files.files["datarecord.dat"].assign(career::kCareerRecordSize, 0);
+  game.program.Form1().TitleChoice = 2;
+  game.Tick();
+  game.Tick();
+  ASSERT_TRUE(game.program.Form4().Visible());
+  EXPECT_EQ(game.program.Career.TourStage, 1);
+  game.Press(kNextMatchX, kMenuY);
+  EXPECT_TRUE(game.program.Form10().Visible());
+  EXPECT_EQ(game.program.Career.TourStage, 1);
 }
 
 }  // namespace

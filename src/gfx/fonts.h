@@ -24,8 +24,10 @@ struct FontMetrics {
   int Height() const { return ascent + descent; }
 };
 
-// The bundled faces, rendered through FreeType. Every font name the screens ask for
-// ("MS Sans Serif", "Arial") is drawn in Liberation Sans, regular or bold.
+class FontFace;
+
+// The bundled faces. Every font name the screens ask for ("MS Sans Serif", "Arial") is drawn
+// in Liberation Sans, regular or bold.
 class FontLibrary {
  public:
   FontLibrary();
@@ -41,15 +43,11 @@ class FontLibrary {
   const Glyph& GlyphFor(unsigned char character, int pixel_size, bool bold);
   FontMetrics Metrics(int pixel_size, bool bold);
 
- struct Face;  // one loaded face; defined where FreeType is included
-
  private:
-  Face* FaceFor(bool bold);
+  FontFace* FaceFor(bool bold);
 
-  struct FreeTypeLibrary;
-  std::unique_ptr<FreeTypeLibrary> library_;
-  std::unique_ptr<Face> regular_;
-  std::unique_ptr<Face> bold_;
+  std::unique_ptr<FontFace> regular_;
+  std::unique_ptr<FontFace> bold_;
   std::map<std::tuple<bool, int, unsigned char>, Glyph> glyphs_;
   std::map<std::tuple<bool, int>, FontMetrics> metrics_;
 };

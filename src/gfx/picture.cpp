@@ -1,13 +1,11 @@
 #include "gfx/picture.h"
 
 #include <algorithm>
-#include <csetjmp>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
-#include <jpeglib.h>
+#include "gfx/decoders.h"
 
 namespace gfx {
 
@@ -26,70 +24,10 @@ void Picture::Fill(Color color) {
   }
 }
 
-namespace {
-
-struct JpegErrorTrap {
-  jpeg_error_mgr manager;
-  std::jmp_buf jump;
-};
-
-[[noreturn]] void LeaveOnJpegError(j_common_ptr info) {
-  auto* trap = reinterpret_cast<JpegErrorTrap*>(info->err);
-  std::longjmp(trap->jump, 1);
-}
-
-void IgnoreJpegMessage(j_common_ptr) {}
-
-constexpr long kLargestSide = 8192;
-
-// libjpeg reports errors by longjmp; nothing with a destructor may live in this frame.
-// Reads the header into size and, unless out is null, decodes the picture into out.
-bool DecodeInto(std::span<const std::uint8_t> bytes, PictureSize* size, Picture* out) {
-  jpeg_decompress_struct info;
-  JpegErrorTrap trap;
-  info.err = jpeg_std_error(&trap.manager);
-  trap.manager.error_exit = LeaveOnJpegError;
-  trap.manager.output_message = IgnoreJpegMessage;
-  if (setjmp(trap.jump)) {
-    jpeg_destroy_decompress(&info);
-    return false;
-  }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  jpeg_read_header(&info, TRUE);
-  *size = {static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
-  if (!out) {
-    jpeg_destroy_decompress(&info);
-    return true;
-  }
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  if (info.output_components != 3 || info.output_width > kLargestSide || info.output_height > kLargestSide) {
-    jpeg_destroy_decompress(&info);
-    return false;
-  }
-  *out = Picture(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
-  JSAMPLE row[kLargestSide * 3];
-  while (info.output_scanline < info.output_height) {
-    const int y = static_cast<int>(info.output_scanline);
-    JSAMPROW rows[1] = {row};
-    jpeg_read_scanlines(&info, rows, 1);
-    std::uint32_t* target = out->Row(y);
-    for (unsigned x = 0; x < info.output_width; ++x) {
-      target[x] = (std::uint32_t{row[3 * x]} << 16) | (std::uint32_t{row[3 * x + 1]} << 8) | row[3 * x + 2];
-    }
-  }
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
-  return true;
-}
-
-}  // namespace
-
 std::optional<PictureSize> JpegSize(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 4) return std::nullopt;
   PictureSize size;
-  if (!DecodeInto(bytes, &size, nullptr)) return std::nullopt;
+  if (!DecodeJpeg(bytes, size, nullptr)) return std::nullopt;
   return size;
 }
 
@@ -97,7 +35,7 @@ std::optional<Picture> Picture::FromJpeg(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 4) return std::nullopt;
   Picture decoded;
   PictureSize size;
-  if (!DecodeInto(bytes, &size, &decoded)) return std::nullopt;
+  if (!DecodeJpeg(bytes, size, &decoded)) return std::nullopt;
   return decoded;
 }
 

@@ -27,7 +27,7 @@ class Picture {
     return *this;
   }
 
-  // Decodes a JPEG; nothing when the bytes are not a picture libjpeg can read.
+  // Decodes a JPEG; nothing when the bytes are not a picture the decoder can read.
   static std::optional<Picture> FromJpeg(std::span<const std::uint8_t> bytes);
   static std::optional<Picture> FromJpegFile(const std::string& path);
 
@@ -55,7 +55,7 @@ struct PictureSize {
 };
 
 // The size a JPEG's header gives, without decoding it; nothing when the bytes are not a
-// picture libjpeg can read.
+// picture the decoder can read.
 std::optional<PictureSize> JpegSize(std::span<const std::uint8_t> bytes);
 
 // Reads a whole file; nothing when it cannot be read.

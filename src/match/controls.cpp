@@ -48,7 +48,7 @@ void TForm8::TogglePause(int x, int y) {
   if (!Inside(x, 650, 700) || !Inside(y, 480, 530) || program_.Shared.ResultClickLock >= 1) return;
   MatchState& match = program_.Match;
   match.Paused = career::TurnedOver(match.Paused);
-  if (match.Paused == 0) program_.Shared.ResultClickLock = program_.Career.Challenge * 10 + 50;
+  if (match.Paused == 0) program_.Shared.ResultClickLock = career::InInt32Range(program_.Career.Challenge * 10LL + 50);
   program_.Sounds.Play(Sound::Click);
 }
 

@@ -51,11 +51,8 @@ bool InTeam(int slot) { return slot >= 1 && slot <= kTeamSize; }
 // the game gives out.
 int SurfaceImage(int surface) { return surface >= 1 && surface <= 4 ? surface + 1 : 0; }
 
-int StripFigureImage(int portrait) {
-  if (portrait == 0 || (portrait >= 11 && portrait <= 21)) return kGreyFigureImage;
-  if (portrait == -1 || (portrait >= 1 && portrait <= 10)) return kBlueFigureImage;
-  return 0;
-}
+// As on the line-up, any portrait below 11 wears blue and any above 10 grey, the empty one grey.
+int StripFigureImage(int portrait) { return portrait == 0 || portrait > 10 ? kGreyFigureImage : kBlueFigureImage; }
 
 
 int SprintButtonImage(int sprint) {

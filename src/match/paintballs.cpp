@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "career/counters.h"
 #include "match/field_model.h"
 #include "shell/program.h"
 
@@ -77,7 +78,7 @@ void TagOwnPlayers(career::CareerRecord& career, Paintball& paintball) {
     if (Closer(paintball.Pos, career.PlayerPos[h], kTagRadius) && paintball.Owner != h && career.InPlay[h] == 1) {
       paintball.Active = 0;
       career.InPlay[h] = 0;
-      ++career.TagsAgainst[h];
+      career::CountOn(career.TagsAgainst[h]);
     }
   }
 }
@@ -87,7 +88,7 @@ void TagOpponents(career::CareerRecord& career, MatchState& match, Paintball& pa
     if (Closer(paintball.Pos, match.OppPos[i], kTagRadius) && IsOwn(paintball.Owner) && match.OppInPlay[i] == 1) {
       paintball.Active = 0;
       match.OppInPlay[i] = 0;
-      ++career.TagsFor[paintball.Owner];
+      career::CountOn(career.TagsFor[paintball.Owner]);
     }
   }
 }

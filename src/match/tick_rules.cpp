@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "career/counters.h"
 #include "match/field_model.h"
 #include "shell/program.h"
 
@@ -55,9 +56,9 @@ void PlayAmbientSounds(shell::Program& program) {
 
 void CountDownLocks(shell::Program& program) {
   MatchState& match = program.Match;
-  program.Shared.ResultClickLock = std::max(program.Shared.ResultClickLock - 1, 0);
+  program.Shared.ResultClickLock = std::max(career::SaturatingAdd(program.Shared.ResultClickLock, -1), 0);
   match.BarkTicks = std::max(match.BarkTicks - 1, 0);
-  if (std::ranges::find(kBarkAt, match.BarkTicks) != std::end(kBarkAt)) program.Sounds.Play(Sound::Bark);
+  if (std::find(std::begin(kBarkAt), std::end(kBarkAt), match.BarkTicks) != std::end(kBarkAt)) program.Sounds.Play(Sound::Bark);
 }
 
 void AdvanceClock(shell::Program& program) {
@@ -112,7 +113,7 @@ void PickUpFlag(shell::Program& program) {
     if (Closer(career.PlayerPos[j], ToField(flag), kReachRadius)) {
       career.HasFlag[j] = 1;
       // Only a flag still on its start point is a pull.
-      if (flag == kFlagStart) ++career.FlagPulls[j];
+      if (flag == kFlagStart) career::CountOn(career.FlagPulls[j]);
     }
   }
 }
@@ -124,7 +125,7 @@ bool MatchIsOver(shell::Program& program) {
   for (int j = 1; j <= kTeamSize; ++j) team_out = team_out && career.InPlay[j] != 1;
   if (match.FlagHung == 1) {
     for (int j = 1; j <= kTeamSize; ++j) {
-      if (career.HasFlag[j] == 1) ++career.FlagHangs[j];
+      if (career.HasFlag[j] == 1) career::CountOn(career.FlagHangs[j]);
     }
   }
   return team_out || match.MatchClock <= 0 || match.FlagHung == 1;

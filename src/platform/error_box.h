@@ -20,6 +20,8 @@ class ErrorBox {
   bool IsOpen() const { return !waiting_.empty(); }
   // The box shown now; only while it is open.
   const gfx::Picture& Image() const { return *image_; }
+  // The message it shows; only while it is open.
+  const std::string& Text() const { return waiting_.front().text; }
   // Its top-left corner: the middle of a window of this size.
   gfx::Point PlaceIn(int window_width, int window_height) const;
 

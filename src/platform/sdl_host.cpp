@@ -163,7 +163,9 @@ std::optional<shell::MouseButton> ButtonOf(Uint8 button) {
   switch (button) {
     case SDL_BUTTON_LEFT: return shell::MouseButton::Left;
     case SDL_BUTTON_RIGHT: return shell::MouseButton::Right;
-    case SDL_BUTTON_MIDDLE: return shell::MouseButton::Middle;
+    case SDL_BUTTON_MIDDLE:
+    case SDL_BUTTON_X1:
+    case SDL_BUTTON_X2: return shell::MouseButton::Middle;
     default: return std::nullopt;
   }
 }

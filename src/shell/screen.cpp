@@ -18,14 +18,20 @@ Screen::~Screen() {
   if (last_frame_) GiveBackPage(std::move(*last_frame_));
 }
 
+// A screen coming into view shows nothing of an earlier showing: its first tick draws it.
 void Screen::Show() {
   visible_ = true;
   shown_serial_ = program_.NextShownSerial();
+  LetGoOfFrame();
 }
 
 // A hidden screen's last picture is seen by no one; its next tick draws a fresh one.
 void Screen::Hide() {
   visible_ = false;
+  LetGoOfFrame();
+}
+
+void Screen::LetGoOfFrame() {
   if (last_frame_) GiveBackPage(std::move(*last_frame_));
   last_frame_.reset();
 }
@@ -52,17 +58,20 @@ gfx::Picture Screen::BlankPage(int width, int height) {
 }
 
 Frame::Frame(Screen& screen, gfx::FontLibrary* fonts, int width, int height)
-    : screen_(screen), canvas_(screen.BlankPage(width, height), fonts) {}
+    : screen_(screen), canvas_(screen.BlankPage(width, height), fonts), shown_at_start_(screen.Visible()) {}
 
 Frame::~Frame() { Copy(); }
 
 // The page itself becomes the window's picture, without a copy: whatever is drawn after this
 // lands on an empty canvas and is seen by no one, as the off-screen picture's later strokes
 // were not copied.
+// A screen that handed over during its own tick, the match that ended, keeps none of it.
 void Frame::Copy() {
   if (copied_) return;
   copied_ = true;
-  screen_.KeepFrame(canvas_.ReleasePage());
+  gfx::Picture page = canvas_.ReleasePage();
+  if (shown_at_start_ && !screen_.Visible()) return GiveBackPage(std::move(page));
+  screen_.KeepFrame(std::move(page));
 }
 
 }  // namespace shell

@@ -93,6 +93,8 @@ class Screen {
   std::uint64_t shown_serial_ = 0;
   std::optional<gfx::Picture> last_frame_;
   gfx::Picture spare_page_;
+
+  void LetGoOfFrame();
 };
 
 // A tick's off-screen picture. It is copied to the screen's window when Copy is called or,
@@ -111,6 +113,7 @@ class Frame {
   Screen& screen_;
   gfx::Canvas canvas_;
   bool copied_ = false;
+  bool shown_at_start_;
 };
 
 }  // namespace shell

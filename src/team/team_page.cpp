@@ -84,7 +84,7 @@ void TForm4::Timer1Timer() {
   ClampLowTechGear();
   StopJingles();
   canvas.Draw(0, 0, program_.Picture(kTeamPageForm, 2));
-  if (program_.Career.TourStage == kTourFinished) HandOverToVictory();
+  if (TourFinished()) HandOverToVictory();
   ClampAttributes();
   KeepMusic();
   DrawIcons(canvas);
@@ -125,14 +125,17 @@ void TForm4::ClampAttributes() { CapAttributes(program_.Career); }
 void TForm4::KeepMusic() {
   if (program_.Career.MusicOn == 1) program_.Sounds.Play(Sound::Drummers);
   if (program_.Career.MusicOn == 0) program_.Sounds.Stop(Sound::Drummers);
-  if (program_.Career.TourStage == kTourFinished) program_.Sounds.Stop(Sound::Drummers);
+  if (TourFinished()) program_.Sounds.Stop(Sound::Drummers);
 }
 
-// Only a country of the tour is passed over; a stage that names none (a damaged save file)
-// is left as it is rather than counted on past the last number.
+// A stage past the last country, from a damaged save, is a finished tour too.
+bool TForm4::TourFinished() const { return program_.Career.TourStage >= kTourFinished; }
+
+// A stage below the finished tour steps on, so it never counts past the last number; a
+// zero-filled save, home and stage 0, goes on at Australia.
 void TForm4::SkipHomeCountry() {
   career::CareerRecord& career = program_.Career;
-  if (career.TourStage >= 1 && career.TourStage < kTourFinished && career.TourStage == career.HomeCountry) ++career.TourStage;
+  if (career.TourStage < kTourFinished && career.TourStage == career.HomeCountry) ++career.TourStage;
 }
 
 void TForm4::DrawIcons(gfx::Canvas& canvas) const {
@@ -309,8 +312,11 @@ void TForm4::ExitGame() {
 void TForm4::OpenHelp() { program_.SwitchScreen(*this, program_.Form13()); }
 
 // The next screen shows first, so a save that fails is reported over it and the old
-// career file stays as it was.
+// career file stays as it was. A press that comes before the page's first tick, a double
+// click on the result sheet, still passes over the home country and ends a finished tour.
 void TForm4::NextMatch() {
+  SkipHomeCountry();
+  if (TourFinished()) return HandOverToVictory();
   program_.Sounds.Play(Sound::Click);
   program_.Sounds.Stop(Sound::CashRegister);
   program_.DisableTick(*this);

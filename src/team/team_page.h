@@ -39,6 +39,7 @@ class TForm4 : public shell::Screen {
   void ClampAttributes();
   void KeepMusic();
   void SkipHomeCountry();
+  bool TourFinished() const;
 
   // The tick's drawing.
   void DrawIcons(gfx::Canvas& canvas) const;

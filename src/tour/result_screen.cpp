@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "career/counters.h"
 #include "career/io_error.h"
 #include "shell/program.h"
 #include "team/team_page.h"
@@ -146,7 +147,7 @@ void TForm9::DrawOppositionSide(gfx::Canvas& canvas, const MatchCounts& counts) 
 
 void TForm9::CountDownClickLock() {
   int32& lock = program_.Shared.ResultClickLock;
-  lock = std::max(0, lock - 1);
+  lock = std::max(0, career::SaturatingAdd(lock, -1));
 }
 
 void TForm9::StartJingle(Sound sound) const {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "career/counters.h"
+
 namespace tour {
 
 namespace {
@@ -64,15 +66,16 @@ MatchResult ScoreMatch(const MatchCounts& counts, int32 match_clock) {
 }
 
 void CountResult(career::CareerRecord& career, const MatchResult& result) {
-  career.Cash += result.PrizeMoney;
-  if (result.Won()) ++career.Wins;
-  if (result.Lost()) ++career.Losses;
+  using career::CountOn;
+  career.Cash = career::SaturatingAdd(career.Cash, result.PrizeMoney);
+  if (result.Won()) CountOn(career.Wins);
+  if (result.Lost()) CountOn(career.Losses);
   if (result.Lost()) return;
-  ++career.MatchOfStage;
+  CountOn(career.MatchOfStage);
   // A country whose count is already past its last match (a wild saved value) is done too.
   if (career.MatchOfStage > kMatchesPerCountry) {
     career.MatchOfStage = 1;
-    ++career.TourStage;
+    CountOn(career.TourStage);
     career.MatchPending = 0;
   }
 }

@@ -1,0 +1,29 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "career/files.h"
+#include "platform/disk_files.h"
+
+namespace platform {
+
+// The working folder in a browser: what the game writes (the career) is kept in the site's
+// storage, which has it for good as soon as a write returns; what it only reads (the sounds
+// and help texts the page fetched) lies in the module's own folder.
+class BrowserFiles : public career::Files {
+ public:
+  int Read(const std::string& name, std::size_t max_bytes, std::vector<std::uint8_t>& bytes) override;
+  int Create(const std::string& name) override;
+  int Write(const std::string& name, std::span<const std::uint8_t> bytes) override;
+  // The whole file goes to the storage in one step here.
+  int Close(const std::string& name) override;
+  int Rename(const std::string& from, const std::string& to) override;
+  void Remove(const std::string& name) override;
+
+ private:
+  std::map<std::string, std::vector<std::uint8_t>> being_written_;
+  DiskFiles game_folder_;
+};
+
+}  // namespace platform

@@ -1,0 +1,99 @@
+# The web page: the game built to WebAssembly with emscripten, over the page's platform, into
+# a static folder any web host can serve as it is. Included from the top CMakeLists.txt when
+# the toolchain is emscripten's. Debian's emscripten cannot fetch its ports here, so pictures
+# and letters go through stb_image and stb_truetype (libstb-dev) instead of libjpeg and
+# FreeType; the tests' replay tool and the heaviest-tick benchmark are built for node.
+set(SPLATVANE_WEB_DIR ${CMAKE_SOURCE_DIR}/build-web CACHE PATH "The page folder")
+set(STB_INCLUDE_DIR /usr/include/stb CACHE PATH "Where stb_image.h and stb_truetype.h lie")
+set(NLOHMANN_JSON_INCLUDE_DIR /usr/include/nlohmann CACHE PATH "Where nlohmann/json.hpp lies")
+
+# Only the two libraries' own folders join the include path, never the machine's /usr/include.
+set(HEADER_LINKS ${CMAKE_BINARY_DIR}/header-links)
+file(MAKE_DIRECTORY ${HEADER_LINKS})
+foreach(pair "stb=${STB_INCLUDE_DIR}" "nlohmann=${NLOHMANN_JSON_INCLUDE_DIR}")
+  string(REPLACE "=" ";" pair ${pair})
+  list(GET pair 0 name)
+  list(GET pair 1 folder)
+  if(NOT EXISTS ${folder})
+    message(FATAL_ERROR "${folder} is missing: install ${name} (make web installs it)")
+  endif()
+  file(CREATE_LINK ${folder} ${HEADER_LINKS}/${name} SYMBOLIC)
+endforeach()
+
+# The game's errors are exceptions, caught where the desktop catches them.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864)
+
+list(FILTER GAME_SOURCES EXCLUDE REGEX "src/gfx/(libjpeg_|freetype_|desktop_)[^/]*\\.cpp$")
+add_library(splatvane_game STATIC ${GAME_SOURCES})
+target_include_directories(splatvane_game PUBLIC src)
+target_include_directories(splatvane_game SYSTEM PRIVATE ${HEADER_LINKS})
+
+file(GLOB WEB_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/web/*.cpp)
+set(WEB_LIBRARY ${CMAKE_SOURCE_DIR}/src/platform/web/web_library.js)
+add_executable(splatvane ${WEB_PLATFORM_SOURCES} src/platform/error_box.cpp src/platform/disk_files.cpp)
+target_link_libraries(splatvane PRIVATE splatvane_game)
+target_link_options(splatvane PRIVATE
+  --js-library ${WEB_LIBRARY} -sENVIRONMENT=web -sFORCE_FILESYSTEM=1
+  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_splatvane_mix,_splatvane_export_career,_splatvane_import_career"
+  "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency")
+set_target_properties(splatvane PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${SPLATVANE_WEB_DIR}
+  LINK_DEPENDS ${WEB_LIBRARY})
+
+# The page folder: the page, its script, the module, and the game's files beside them, also
+# packed into one file with its index, which is what the page fetches.
+set(PAGE_FILES src/platform/web/index.html src/platform/web/page.js assets/icon/splatvane.png)
+set(GAME_FILE_PAIRS "")
+foreach(file ${WAVE_FILES} ${HELP_FILES})
+  get_filename_component(name ${file} NAME)
+  list(APPEND GAME_FILE_PAIRS "${name}=${file}")
+endforeach()
+foreach(file ${PICTURE_FILES} ${FONT_FILES})
+  file(RELATIVE_PATH name ${CMAKE_SOURCE_DIR}/assets ${file})
+  list(APPEND GAME_FILE_PAIRS "${name}=${file}")
+endforeach()
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(PACKER ${CMAKE_SOURCE_DIR}/src/platform/web/pack_game_files.py)
+add_custom_command(
+  OUTPUT ${SPLATVANE_WEB_DIR}/game-files.pack ${SPLATVANE_WEB_DIR}/game-files.json
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}
+  COMMAND ${Python3_EXECUTABLE} ${PACKER} ${SPLATVANE_WEB_DIR}/game-files.pack ${SPLATVANE_WEB_DIR}/game-files.json
+          ${GAME_FILE_PAIRS}
+  DEPENDS ${PACKER} ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES}
+  COMMENT "Packing the game's files for the page")
+add_custom_command(
+  OUTPUT ${SPLATVANE_WEB_DIR}/.page-stamp
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}/pictures ${SPLATVANE_WEB_DIR}/fonts
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${WAVE_FILES} ${HELP_FILES} ${SPLATVANE_WEB_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/assets/pictures ${SPLATVANE_WEB_DIR}/pictures
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FONT_FILES} ${SPLATVANE_WEB_DIR}/fonts
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different src/platform/web/index.html src/platform/web/page.js ${SPLATVANE_WEB_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different assets/icon/splatvane.png ${SPLATVANE_WEB_DIR}/icon.png
+  COMMAND ${CMAKE_COMMAND} -E touch ${SPLATVANE_WEB_DIR}/.page-stamp
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+  DEPENDS ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES} ${PAGE_FILES}
+  COMMENT "Assembling the page folder")
+add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.page-stamp ${SPLATVANE_WEB_DIR}/game-files.pack)
+add_dependencies(splatvane page_folder)
+
+# Under node, reading the real disk: the replay tool for the golden traces, and the
+# heaviest match tick timed.
+# One file: this emscripten would otherwise fetch() its module, which node 18 and later have
+# but cannot point at a file.
+set(NODE_LINK_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sSINGLE_FILE=1)
+add_executable(replay tools/replay/replay_main.cpp tools/replay/replay_run.cpp)
+target_link_libraries(replay PRIVATE splatvane_game)
+target_include_directories(replay PRIVATE tools/replay tests)
+target_include_directories(replay SYSTEM PRIVATE ${HEADER_LINKS})
+target_compile_definitions(replay PRIVATE SPLATVANE_GAME_DIR="${SPLATVANE_WEB_DIR}")
+target_link_options(replay PRIVATE ${NODE_LINK_OPTIONS})
+set_target_properties(replay PROPERTIES SUFFIX .js)
+add_dependencies(replay page_folder)
+
+add_executable(match_tick_bench bench/match_tick_bench.cpp tests/web/benchmark_shim/benchmark_main.cpp)
+target_link_libraries(match_tick_bench PRIVATE splatvane_game)
+target_include_directories(match_tick_bench PRIVATE tests tests/web/benchmark_shim)
+target_compile_definitions(match_tick_bench PRIVATE SPLATVANE_GAME_DIR="${SPLATVANE_WEB_DIR}")
+target_link_options(match_tick_bench PRIVATE ${NODE_LINK_OPTIONS})
+set_target_properties(match_tick_bench PROPERTIES SUFFIX .js)
+add_dependencies(match_tick_bench page_folder)

@@ -1,0 +1,129 @@
+#include "platform/web/web_host.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "career/io_error.h"
+#include "career/save_file.h"
+#include "platform/web/web_page.h"
+#include "shell/program.h"
+
+namespace platform {
+
+const float* WebAudio::Mix(int count) {
+  mixed_.assign(static_cast<std::size_t>(std::max(count, 0)), 0);
+  out_.resize(mixed_.size());
+  if (mixer_) mixer_->Mix(mixed_.data(), count);
+  std::transform(mixed_.begin(), mixed_.end(), out_.begin(), [](std::int16_t sample) { return sample / 32768.0f; });
+  silent_clock_ = 0;
+  return out_.data();
+}
+
+void WebAudio::AdvanceSilently(std::uint64_t now_ms) {
+  if (web_audio_running()) return;
+  if (silent_clock_ == 0 || now_ms < silent_clock_) silent_clock_ = now_ms;
+  // A tab that comes back after long in the background moves the voices on by a second at most.
+  const std::uint64_t elapsed = std::min<std::uint64_t>(now_ms - silent_clock_, 1000);
+  const int count = static_cast<int>(elapsed * kRate / 1000);
+  if (count <= 0 || !mixer_) return;
+  silent_clock_ = now_ms;
+  mixed_.assign(static_cast<std::size_t>(count), 0);
+  mixer_->Mix(mixed_.data(), count);
+}
+
+WebHost::WebHost(std::string program_folder) : program_folder_(std::move(program_folder)) {
+  error_fonts_.LoadFrom(program_folder_ + "/fonts");
+}
+
+shell::WindowSize WebHost::ClientSize() const { return {web_client_width(), web_client_height()}; }
+
+namespace {
+
+// The game's pixels are 0x00RRGGBB; the canvas takes red, green, blue and alpha bytes.
+void CanvasBytes(const gfx::Picture& picture, std::vector<std::uint32_t>& rgba) {
+  rgba.resize(picture.Pixels().size());
+  std::transform(picture.Pixels().begin(), picture.Pixels().end(), rgba.begin(), [](std::uint32_t pixel) {
+    return 0xFF000000u | ((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16);
+  });
+}
+
+}  // namespace
+
+void WebHost::Present(const gfx::Picture& frame, int left, int top) {
+  CanvasBytes(frame, rgba_);
+  web_present(rgba_.data(), frame.Width(), frame.Height(), left, top);
+}
+
+void WebHost::SetCaption(const std::string& caption) { web_set_title(caption.c_str()); }
+
+std::uint64_t WebHost::NowMs() const { return static_cast<std::uint64_t>(emscripten_get_now()); }
+
+void WebHost::ShowError(const std::string& title, const std::string& text) {
+  const bool was_open = error_box_.IsOpen();
+  error_box_.Open(title, text);
+  if (!was_open) ShowErrorBox();
+}
+
+void WebHost::ShowErrorBox() {
+  if (!error_box_.IsOpen()) {
+    web_show_box(nullptr, 0, 0, "");
+    return;
+  }
+  const gfx::Picture& box = error_box_.Image();
+  std::vector<std::uint32_t> rgba;
+  CanvasBytes(box, rgba);
+  web_show_box(rgba.data(), box.Width(), box.Height(), error_box_.Text().c_str());
+}
+
+void WebHost::ErrorBoxMouse(bool down, int x, int y) {
+  const shell::WindowSize window = ClientSize();
+  const gfx::Point box = error_box_.PlaceIn(window.width, window.height);
+  if (down) {
+    error_box_.MouseDown({x, y}, box);
+  } else {
+    error_box_.MouseUp({x, y}, box);
+  }
+  ShowErrorBox();
+}
+
+void WebHost::ErrorBoxKey(bool dismiss) {
+  if (!dismiss) return;
+  error_box_.Dismiss();
+  ShowErrorBox();
+}
+
+void WebHost::Frame() {
+  if (!program_) return;
+  const std::uint64_t now = NowMs();
+  audio_.AdvanceSilently(now);
+  program_->Advance(now);
+}
+
+void WebHost::ExportCareer() {
+  if (!program_) return;
+  program_->Guarded([this] {
+    std::vector<std::uint8_t> bytes;
+    if (const int failed = files_.Read(career::kSaveFileName, career::kCareerRecordSize, bytes)) throw career::IoError(failed);
+    if (bytes.size() < career::kCareerRecordSize) throw career::IoError(career::io_codes::kReadBeyondEnd);
+    web_download(bytes.data(), static_cast<int>(bytes.size()), career::kSaveFileName);
+  });
+}
+
+// A career file taken in is kept as the saved career, byte for byte, the way a save keeps one;
+// Continue Game then plays it. One that cannot be read or is not one record is refused with
+// the error Continue would give, and the saved career stays.
+void WebHost::ImportCareer(const std::uint8_t* bytes, int length) {
+  if (!program_) return;
+  program_->Guarded([&] {
+    if (!bytes || length < 0) throw career::IoError(career::io_codes::kAccessDenied);
+    if (static_cast<std::size_t>(length) != career::kCareerRecordSize) throw career::IoError(career::io_codes::kReadBeyondEnd);
+    career::CareerRecord record;
+    std::memcpy(&record, bytes, career::kCareerRecordSize);
+    career::SaveCareer(record, files_);
+    web_note("Career imported: choose Continue Game on the title screen.");
+  });
+}
+
+}  // namespace platform

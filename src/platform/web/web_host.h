@@ -1,0 +1,86 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/error_box.h"
+#include "platform/web/browser_files.h"
+#include "shell/host.h"
+
+namespace shell { class Program; }
+
+namespace platform {
+
+// The page's sound: Web Audio pulls the mixed voices once the player's first press let it
+// start; until then, or on a machine without sound, the clock moves the voices on silently.
+class WebAudio : public shell::AudioOutput {
+ public:
+  static constexpr int kRate = 44100;
+
+  int SampleRate() const override { return kRate; }
+  void Attach(shell::SoundMixer* mixer) override { mixer_ = mixer; }
+  // The page runs on one thread, so the voices are never mixed while the game changes them.
+  void Lock() override {}
+  void Unlock() override {}
+
+  // The next samples for the output, as floats.
+  const float* Mix(int count);
+  void AdvanceSilently(std::uint64_t now_ms);
+
+ private:
+  shell::SoundMixer* mixer_ = nullptr;
+  std::vector<std::int16_t> mixed_;
+  std::vector<float> out_;
+  std::uint64_t silent_clock_ = 0;
+};
+
+// The canvas that fills the browser window: the client area is the window in CSS pixels.
+class WebHost : public shell::Host {
+ public:
+  explicit WebHost(std::string program_folder);
+
+  shell::WindowSize ClientSize() const override;
+  void Present(const gfx::Picture& frame, int left, int top) override;
+  void SetCaption(const std::string& caption) override;
+  // A page has no window border of its own to give or take.
+  void SetBordered(bool) override {}
+  // The button-highlight colour stands as white, as on the desktop.
+  void SetBackground(shell::WindowBackground) override {}
+  void ShowError(const std::string& title, const std::string& text) override;
+  std::uint64_t NowMs() const override;
+  // Closing is the browser's: the page stays as it is.
+  void Quit() override {}
+  shell::AudioOutput& Audio() override { return audio_; }
+  WebAudio& PageAudio() { return audio_; }
+  career::Files& WorkingFolder() override { return files_; }
+  std::string ProgramFolder() const override { return program_folder_; }
+
+  // Listens to the page's mouse and keys and runs the game on the browser's frames.
+  void Run(shell::Program& program);
+  // One frame: every timer that is due fires, each at most once.
+  void Frame();
+
+  // While the error box is open it takes the mouse and the keys.
+  bool ErrorBoxOpen() const { return error_box_.IsOpen(); }
+  void ErrorBoxMouse(bool down, int x, int y);
+  void ErrorBoxKey(bool dismiss);
+
+  // The page's career controls.
+  void ExportCareer();
+  void ImportCareer(const std::uint8_t* bytes, int length);
+
+  shell::Program* GameProgram() const { return program_; }
+
+ private:
+  void ShowErrorBox();
+
+  std::string program_folder_;
+  shell::Program* program_ = nullptr;
+  std::vector<std::uint32_t> rgba_;
+  WebAudio audio_;
+  BrowserFiles files_;
+  gfx::FontLibrary error_fonts_;
+  ErrorBox error_box_{error_fonts_};
+};
+
+}  // namespace platform

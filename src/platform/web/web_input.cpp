@@ -1,0 +1,164 @@
+// The page's mouse, wheel and keys, passed to the game as the desktop's window passes them,
+// and the browser's frames that drive its clock.
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cstring>
+#include <optional>
+
+#include "platform/web/web_host.h"
+#include "shell/program.h"
+
+namespace platform {
+
+namespace {
+
+WebHost* the_host = nullptr;
+
+std::optional<shell::MouseButton> ButtonOf(unsigned short button) {
+  switch (button) {
+    case 0: return shell::MouseButton::Left;
+    case 1: return shell::MouseButton::Middle;
+    case 2: return shell::MouseButton::Right;
+    default: return std::nullopt;
+  }
+}
+
+// A press on the canvas, or a release anywhere on the page: a press keeps the mouse, as on the
+// desktop.
+EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
+  auto& host = *static_cast<WebHost*>(data);
+  const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
+  const int x = static_cast<int>(event->clientX), y = static_cast<int>(event->clientY);
+  if (host.ErrorBoxOpen()) {
+    if (event->button == 0) host.ErrorBoxMouse(down, x, y);
+  } else if (const auto button = ButtonOf(event->button)) {
+    if (down) {
+      host.GameProgram()->MouseDown(x, y, *button);
+    } else {
+      host.GameProgram()->MouseUp(x, y, *button);
+    }
+  }
+  // A press is the game's alone: no text selection, no focus moving.
+  return down ? EM_TRUE : EM_FALSE;
+}
+
+EM_BOOL MouseMove(int, const EmscriptenMouseEvent* event, void* data) {
+  auto& host = *static_cast<WebHost*>(data);
+  if (!host.ErrorBoxOpen()) host.GameProgram()->MouseMove(static_cast<int>(event->clientX), static_cast<int>(event->clientY));
+  return EM_FALSE;
+}
+
+// One step of the wheel is a notch of a mouse: 100 pixels, 3 lines or a page of a trackpad's
+// smaller moves, added up.
+EM_BOOL Wheel(int, const EmscriptenWheelEvent* event, void* data) {
+  auto& host = *static_cast<WebHost*>(data);
+  static double gathered = 0;
+  const double per_step = event->deltaMode == DOM_DELTA_PIXEL ? 100.0 : event->deltaMode == DOM_DELTA_LINE ? 3.0 : 1.0;
+  gathered += event->deltaY / per_step;
+  const int steps = static_cast<int>(gathered);
+  if (steps == 0) return EM_TRUE;
+  gathered -= steps;
+  if (!host.ErrorBoxOpen()) {
+    // Down the page is up the wheel: the game counts steps away from the player.
+    host.GameProgram()->Wheel(static_cast<int>(event->mouse.clientX), static_cast<int>(event->mouse.clientY), -steps);
+  }
+  return EM_TRUE;
+}
+
+std::optional<shell::EditKey> EditKeyOf(const char* key) {
+  static const struct {
+    const char* name;
+    shell::EditKey key;
+  } kKeys[] = {{"ArrowLeft", shell::EditKey::Left},   {"ArrowRight", shell::EditKey::Right},
+               {"ArrowUp", shell::EditKey::Up},       {"ArrowDown", shell::EditKey::Down},
+               {"Home", shell::EditKey::Home},        {"End", shell::EditKey::End},
+               {"PageUp", shell::EditKey::PageUp},    {"PageDown", shell::EditKey::PageDown},
+               {"Backspace", shell::EditKey::Backspace}, {"Delete", shell::EditKey::Delete},
+               {"Enter", shell::EditKey::Enter}};
+  for (const auto& entry : kKeys) {
+    if (std::strcmp(key, entry.name) == 0) return entry.key;
+  }
+  return std::nullopt;
+}
+
+// The control characters a key press also types.
+std::optional<char> TypedControlOf(const char* key) {
+  if (std::strcmp(key, "Backspace") == 0) return '\b';
+  if (std::strcmp(key, "Enter") == 0) return '\r';
+  if (std::strcmp(key, "Escape") == 0) return '\x1b';
+  if (std::strcmp(key, "Tab") == 0) return '\t';
+  return std::nullopt;
+}
+
+// The character a key types, when it types one of Latin-1: the game's texts are Latin-1.
+std::optional<char> TypedCharacterOf(const char* key) {
+  const auto* p = reinterpret_cast<const unsigned char*>(key);
+  if (p[0] >= 0x20 && p[0] < 0x80 && p[1] == 0) return static_cast<char>(p[0]);
+  if (p[0] >= 0xC2 && p[0] < 0xC4 && (p[1] & 0xC0) == 0x80 && p[2] == 0) {
+    return static_cast<char>(((p[0] & 0x1F) << 6) | (p[1] & 0x3F));
+  }
+  return std::nullopt;
+}
+
+EM_BOOL KeyDown(int, const EmscriptenKeyboardEvent* event, void* data) {
+  auto& host = *static_cast<WebHost*>(data);
+  // The browser's own shortcuts stay the browser's.
+  if ((event->ctrlKey || event->metaKey) && !event->altKey) return EM_FALSE;
+  const auto edit = EditKeyOf(event->key);
+  const auto control = TypedControlOf(event->key);
+  const auto typed = TypedCharacterOf(event->key);
+  if (!edit && !control && !typed) return EM_FALSE;
+  if (host.ErrorBoxOpen()) {
+    host.ErrorBoxKey(std::strcmp(event->key, "Enter") == 0 || std::strcmp(event->key, "Escape") == 0);
+    return EM_TRUE;
+  }
+  shell::Program& program = *host.GameProgram();
+  if (edit) program.EditKeyPress(*edit);
+  if (control) program.KeyPress(*control);
+  if (typed) program.KeyPress(*typed);
+  return EM_TRUE;
+}
+
+EM_BOOL AnimationFrame(double, void* data) {
+  static_cast<WebHost*>(data)->Frame();
+  return EM_TRUE;
+}
+
+}  // namespace
+
+void WebHost::Run(shell::Program& program) {
+  program_ = &program;
+  the_host = this;
+  emscripten_set_mousedown_callback("#canvas", this, EM_TRUE, MouseButton);
+  emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE, MouseButton);
+  emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE, MouseMove);
+  emscripten_set_wheel_callback("#canvas", this, EM_TRUE, Wheel);
+  // Keys reach the game once the page's own controls have had theirs.
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, KeyDown);
+  emscripten_request_animation_frame_loop(AnimationFrame, this);
+}
+
+}  // namespace platform
+
+// Called by the page.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const float* splatvane_mix(int count) {
+  static std::vector<float> silence;
+  if (!platform::the_host) {
+    silence.assign(static_cast<std::size_t>(count), 0.0f);
+    return silence.data();
+  }
+  return platform::the_host->PageAudio().Mix(count);
+}
+
+EMSCRIPTEN_KEEPALIVE void splatvane_export_career() {
+  if (platform::the_host) platform::the_host->ExportCareer();
+}
+
+EMSCRIPTEN_KEEPALIVE void splatvane_import_career(const std::uint8_t* bytes, int length) {
+  if (platform::the_host) platform::the_host->ImportCareer(bytes, length);
+}
+
+}

@@ -1,0 +1,218 @@
+// The page's side of the game's platform: the canvas, the title, the career in the site's
+// storage, the downloads and the sound. The game calls these; nothing here knows the rules.
+mergeInto(LibraryManager.library, {
+  $Page__postset: 'Page.init();',
+  $Page: {
+    frame: null,       // the last picture: a canvas of its own, and where it sits
+    box: null,         // the error box over it, or null
+    firstPictureAt: 0,
+    audio: null,
+    init: function () {
+      window.addEventListener('resize', function () { Page.redraw(); });
+      var canvas = Page.canvas();
+      if (canvas) canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
+      // Browsers let a page sound only after the player's first press.
+      var startSound = function () {
+        Page.startAudio();
+        window.removeEventListener('mousedown', startSound, true);
+        window.removeEventListener('keydown', startSound, true);
+      };
+      window.addEventListener('mousedown', startSound, true);
+      window.addEventListener('keydown', startSound, true);
+    },
+    canvas: function () { return document.getElementById('canvas'); },
+    picture: function (pixels, width, height) {
+      var picture = document.createElement('canvas');
+      picture.width = width;
+      picture.height = height;
+      var bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+      picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width, height), 0, 0);
+      return picture;
+    },
+    place: function (context, picture, left, top, scale) {
+      context.drawImage(picture, 0, 0, picture.width, picture.height, Math.round(left * scale), Math.round(top * scale),
+                        Math.round(picture.width * scale), Math.round(picture.height * scale));
+    },
+    // The client area is the window in CSS pixels; the backing store has the screen's own
+    // pixels, each picture pixel scaled up without smoothing.
+    redraw: function () {
+      var canvas = Page.canvas();
+      if (!canvas) return;
+      var scale = window.devicePixelRatio || 1;
+      var width = Math.round(window.innerWidth * scale), height = Math.round(window.innerHeight * scale);
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+      }
+      var context = canvas.getContext('2d');
+      context.imageSmoothingEnabled = false;
+      context.fillStyle = '#ffffff';
+      context.fillRect(0, 0, width, height);
+      if (Page.frame) Page.place(context, Page.frame.picture, Page.frame.left, Page.frame.top, scale);
+      if (Page.box) {
+        var left = Math.floor((window.innerWidth - Page.box.width) / 2);
+        var top = Math.floor((window.innerHeight - Page.box.height) / 2);
+        Page.place(context, Page.box, left, top, scale);
+      }
+    },
+    key: function (name) { return 'splatvane/' + UTF8ToString(name); },
+    // 0, or the game's code for what the storage said: 101 full, 5 refused.
+    storageError: function (error) {
+      if (error && (error.name === 'QuotaExceededError' || error.code === 22)) return 101;
+      return 5;
+    },
+    storage: function () { return window.localStorage; },
+    encode: function (bytes) {
+      var text = '';
+      for (var i = 0; i < bytes.length; i += 8192) text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+      return btoa(text);
+    },
+    decode: function (text) {
+      var binary = atob(text);
+      var bytes = new Uint8Array(binary.length);
+      for (var i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+      return bytes;
+    },
+    startAudio: function () {
+      if (Page.audio) return;
+      try {
+        var Context = window.AudioContext || window.webkitAudioContext;
+        if (!Context) return;
+        var context = new Context({sampleRate: 44100});
+        var processor = context.createScriptProcessor(2048, 0, 1);
+        processor.onaudioprocess = function (event) {
+          var out = event.outputBuffer.getChannelData(0);
+          var samples = Module['_splatvane_mix'](out.length);
+          out.set(HEAPF32.subarray(samples >> 2, (samples >> 2) + out.length));
+        };
+        processor.connect(context.destination);
+        if (context.state === 'suspended') context.resume();
+        Page.audio = context;
+      } catch (error) {
+        Page.audio = null;  // no sound on this machine: the game plays on in silence
+      }
+    },
+  },
+
+  web_present__deps: ['$Page'],
+  web_present: function (pixels, width, height, left, top) {
+    Page.frame = {picture: Page.picture(pixels, width, height), left: left, top: top};
+    Page.redraw();
+    if (!Page.firstPictureAt) {
+      Page.firstPictureAt = performance.now();
+      window.splatvaneFirstPicture = Page.firstPictureAt;
+      var loading = document.getElementById('loading');
+      if (loading) loading.hidden = true;
+    }
+  },
+
+  web_show_box__deps: ['$Page'],
+  web_show_box: function (pixels, width, height, text) {
+    Page.box = pixels ? Page.picture(pixels, width, height) : null;
+    var said = document.getElementById('error-text');
+    if (said) said.textContent = pixels ? UTF8ToString(text) : '';
+    Page.redraw();
+  },
+
+  web_set_title: function (caption) { document.title = UTF8ToString(caption); },
+
+  web_client_width: function () { return Math.max(1, Math.floor(window.innerWidth)); },
+  web_client_height: function () { return Math.max(1, Math.floor(window.innerHeight)); },
+
+  web_audio_running__deps: ['$Page'],
+  web_audio_running: function () { return Page.audio && Page.audio.state === 'running' ? 1 : 0; },
+
+  web_storage_usable__deps: ['$Page'],
+  web_storage_usable: function () {
+    try {
+      Page.storage().length;
+      return 0;
+    } catch (error) {
+      return 5;
+    }
+  },
+
+  // The stored file's length, or minus the game's error code: -2 none, -5 refused.
+  web_storage_length__deps: ['$Page'],
+  web_storage_length: function (name) {
+    try {
+      var text = Page.storage().getItem(Page.key(name));
+      return text === null ? -2 : Page.decode(text).length;
+    } catch (error) {
+      return -5;
+    }
+  },
+
+  web_storage_read__deps: ['$Page'],
+  web_storage_read: function (name, target, capacity) {
+    try {
+      var text = Page.storage().getItem(Page.key(name));
+      if (text === null) return -2;
+      var bytes = Page.decode(text).subarray(0, capacity);
+      HEAPU8.set(bytes, target);
+      return bytes.length;
+    } catch (error) {
+      return -5;
+    }
+  },
+
+  web_storage_write__deps: ['$Page'],
+  web_storage_write: function (name, bytes, length) {
+    try {
+      Page.storage().setItem(Page.key(name), Page.encode(HEAPU8.subarray(bytes, bytes + length)));
+      return 0;
+    } catch (error) {
+      return Page.storageError(error);
+    }
+  },
+
+  // Puts a stored file in the place of another: the new one is whole in its place before the
+  // old name goes, so a refused step leaves the career that was there.
+  web_storage_rename__deps: ['$Page'],
+  web_storage_rename: function (from, to) {
+    try {
+      var storage = Page.storage();
+      var text = storage.getItem(Page.key(from));
+      if (text === null) return 2;
+      storage.setItem(Page.key(to), text);
+      storage.removeItem(Page.key(from));
+      return 0;
+    } catch (error) {
+      return Page.storageError(error);
+    }
+  },
+
+  web_storage_remove__deps: ['$Page'],
+  web_storage_remove: function (name) {
+    try {
+      Page.storage().removeItem(Page.key(name));
+    } catch (error) {
+      // nothing was stored under a name the storage refuses
+    }
+  },
+
+  web_download: function (bytes, length, name) {
+    var blob = new Blob([HEAPU8.slice(bytes, bytes + length)], {type: 'application/octet-stream'});
+    var link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = UTF8ToString(name);
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(function () { URL.revokeObjectURL(link.href); }, 10000);
+  },
+
+  web_show_startup_error: function (text) {
+    var message = document.getElementById('startup-error');
+    var loading = document.getElementById('loading');
+    if (loading) loading.hidden = true;
+    if (!message) return;
+    message.textContent = UTF8ToString(text);
+    message.hidden = false;
+  },
+
+  web_note: function (text) {
+    var note = document.getElementById('career-note');
+    if (note) note.textContent = UTF8ToString(text);
+  },
+});
