@@ -5,7 +5,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
 .PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke \
-        web-deps web web-serve test-web-deps test-web bench-web
+        web-deps web web-serve test-web-deps test-web bench-web deb-deps deb test-deb
 
 # The project's own checks build in Release, as players and packagers do, with warnings as errors.
 RELEASE_CONFIG := cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WERROR=ON
@@ -112,5 +112,27 @@ test-web: test-web-deps
 bench-web: web
 	$$(command -v taskset >/dev/null && echo taskset -c 0) node build-emscripten/match_tick_bench.js
 
+# The Debian package, built with Debian's own compiler and linker flags, and its checks.
+DEB_PACKAGES := dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db
+DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_FLAGS = -DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) CXXFLAGS) $$($(DEB_BUILDFLAGS) CPPFLAGS)" \
+            -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) LDFLAGS)"
+
+deb-deps: deps
+	$(call install-missing,$(DEB_PACKAGES))
+
+deb: deb-deps
+	cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_TESTS=OFF \
+	  -DSPLATVANE_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr $(DEB_FLAGS)
+	cmake --build build-deb -j$(JOBS)
+	rm -f splatvane_*.deb
+	cd build-deb && cpack -G DEB
+	@echo "Built:" splatvane_*.deb
+
+# Installs the package with apt, plays it as an ordinary user and removes it again; it needs
+# root, and says SKIPPED without it.
+test-deb: deb
+	bash tests/package_test.sh splatvane_*.deb || [ $$? -eq 77 ]
+
 clean:
-	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web
+	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web build-deb splatvane_*.deb

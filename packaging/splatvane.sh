@@ -1,8 +1,8 @@
 #!/bin/sh
 # Starts Splatvane for this user. The game opens its sounds, help texts and saved career by
-# bare name in its working folder, and the install folder belongs to the system: so each
+# bare name in its working folder, and the install folders belong to the system: so each
 # player gets a folder of their own, with the sounds and help texts linked into it, and the
-# game runs there and saves its career there.
+# game runs there and saves its career there. The options go to the game as they are.
 set -eu
 
 launcher=$0
@@ -13,13 +13,14 @@ esac
 # A launcher reached through a link still finds the game beside its real self.
 if resolved=$(readlink -f -- "$launcher" 2>/dev/null); then launcher=$resolved; fi
 bin_folder=$(cd -P -- "$(dirname -- "$launcher")" && pwd -P)
-game_folder=$(cd -P -- "$bin_folder/@GAME_FOLDER_FROM_BIN@" && pwd -P)
+program_folder=$(cd -P -- "$bin_folder/@PROGRAM_FOLDER_FROM_BIN@" && pwd -P)
+data_folder=$(cd -P -- "$bin_folder/@DATA_FOLDER_FROM_BIN@" && pwd -P)
 
 player_folder=${XDG_DATA_HOME:-$HOME/.local/share}/splatvane
 mkdir -p -- "$player_folder"
 
 # Linked afresh whenever a link points elsewhere, so an upgrade or a moved install is followed.
-for file in "$game_folder"/*.wav "$game_folder"/*.txt; do
+for file in "$data_folder"/*.wav "$data_folder"/*.txt; do
   link=$player_folder/${file##*/}
   if [ ! -e "$link" ] || [ ! "$link" -ef "$file" ]; then
     ln -sf -- "$file" "$link"
@@ -27,4 +28,4 @@ for file in "$game_folder"/*.wav "$game_folder"/*.txt; do
 done
 
 cd -- "$player_folder"
-exec "$game_folder/splatvane" "$@"
+exec "$program_folder/splatvane" "$@"

@@ -6,6 +6,7 @@
 #include "team/team_page.h"
 #include "tour/result_screen.h"
 #include "tour/travel_screen.h"
+#include "training/speed_training.h"
 
 using shell::MouseButton;
 using testing_support::Game;
@@ -143,6 +144,43 @@ TEST(Program, TimersFireOncePerDueTimeAndNeverInACatchUpBurst) {
   game.host.now += 5000;  // a long stall
   game.program.Advance(game.host.now);
   EXPECT_EQ(game.host.frames_presented - title_frames, 1);
+}
+
+// Sleeping until the time told and not a moment less misses no tick: a run of speed
+// training woken only then ends after its 500 ticks, at 100 ms each.
+TEST(Program, WakingOnlyWhenTheNextTimerIsDueKeepsEveryTickOnTime) {
+  Game game;
+  game.ShowOnly(game.program.Form4());
+  game.program.Career.Cash = 1000;
+  game.Press(575, 25);  // Train Player
+  game.Tick();
+  game.Press(600, 200);  // speed training
+  ASSERT_TRUE(game.program.Form17().Visible());
+  const std::uint64_t started = game.host.now;
+  while (!game.program.Form4().Visible() && game.host.now < started + 60000) {
+    const std::optional<std::uint64_t> due = game.program.NextDue();
+    ASSERT_TRUE(due.has_value());
+    ASSERT_GT(*due, game.host.now);
+    game.host.now = *due - 1;
+    const int frames = game.host.frames_presented;
+    game.program.Advance(game.host.now);
+    EXPECT_EQ(game.host.frames_presented, frames) << "a tick before its time";
+    game.program.Advance(++game.host.now);
+  }
+  EXPECT_EQ(game.host.now - started, 50000u);
+  for (shell::Screen* screen : game.program.Screens()) game.program.DisableTick(*screen);
+  EXPECT_EQ(game.program.NextDue(), game.program.Form1().Timer2.Due) << "the watchdog runs always";
+
+  // Gathered, a tick due soon after the watchdog takes it along; one half-way between two
+  // watchdog ticks does not.
+  game.program.EnableTick(game.program.Form4());
+  shell::Timer& watchdog = game.program.Form1().Timer2;
+  shell::Timer& tick = game.program.Form4().Timer1;
+  tick.Due = watchdog.Due + 10;
+  EXPECT_EQ(game.program.NextDue(), watchdog.Due);
+  EXPECT_EQ(game.program.NextDue(25), tick.Due);
+  tick.Due = watchdog.Due + 50;
+  EXPECT_EQ(game.program.NextDue(25), watchdog.Due);
 }
 
 TEST(Program, ErrorsEscapingAHandlerAreShownWithAFullStopAndTheGameGoesOn) {

@@ -1,11 +1,16 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <string_view>
+#include <vector>
 
+#include "platform/command_line.h"
 #include "platform/sdl_host.h"
 #include "shell/program.h"
 
-int main(int, char**) {
+namespace {
+
+int Play(const platform::CommandLine& line) {
   // The game decides itself what closing the window means.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
@@ -14,7 +19,7 @@ int main(int, char**) {
   }
   int status = 0;
   {
-    platform::SdlHost host(platform::RunningProgramFolder());
+    platform::SdlHost host(platform::RunningProgramFolder(), line.scale);
     if (!host.Ready()) {
       status = 1;
     } else {
@@ -31,4 +36,20 @@ int main(int, char**) {
   }
   SDL_Quit();
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const platform::CommandLine line = platform::ParseCommandLine(arguments);
+  switch (line.action) {
+    case platform::CommandLine::Action::ShowHelp: std::fputs(platform::HelpText().c_str(), stdout); return 0;
+    case platform::CommandLine::Action::ShowVersion: std::fputs(platform::VersionText().c_str(), stdout); return 0;
+    case platform::CommandLine::Action::Refuse:
+      std::fprintf(stderr, "%s\n", line.complaint.c_str());
+      return platform::kRefusedStatus;
+    case platform::CommandLine::Action::Play: break;
+  }
+  return Play(line);
 }

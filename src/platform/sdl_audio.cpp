@@ -21,6 +21,8 @@ SdlAudio::SdlAudio() {
   device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
   if (device_ == 0) {
     std::fprintf(stderr, "Splatvane: no sound (%s)\n", SDL_GetError());
+    // Without a device the audio drivers would still look for one, every second, for nothing.
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return;
   }
   SDL_PauseAudioDevice(device_, 0);

@@ -1,5 +1,6 @@
 #include "platform/sdl_host.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "shell/program.h"
@@ -15,9 +16,10 @@ std::string RunningProgramFolder() {
   return folder;
 }
 
-SdlHost::SdlHost(std::string program_folder) : program_folder_(std::move(program_folder)) {
+SdlHost::SdlHost(std::string program_folder, std::optional<int> scale) : program_folder_(std::move(program_folder)) {
   SDL_Rect display{0, 0, 800, 600};
   if (SDL_GetDisplayBounds(0, &display) != 0 || display.w < 1 || display.h < 1) display = {0, 0, 800, 600};
+  scaling_.Factor = std::max(1, scale.value_or(LargestScaleFitting(display.w, display.h)));
   window_ = SDL_CreateWindow(shell::kProgramTitle, display.x, display.y, display.w, display.h,
                              SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
   if (!window_) {
@@ -41,20 +43,33 @@ SdlHost::~SdlHost() {
 shell::WindowSize SdlHost::ClientSize() const {
   int width = 800, height = 600;
   if (window_) SDL_GetWindowSize(window_, &width, &height);
-  return {width, height};
+  return scaling_.GameArea(width, height);
+}
+
+SDL_Rect SdlHost::OnWindow(gfx::Point at, int width, int height) const {
+  return {scaling_.ToWindow(at.x), scaling_.ToWindow(at.y), scaling_.ToWindow(width), scaling_.ToWindow(height)};
 }
 
 void SdlHost::Present(const gfx::Picture& frame, int left, int top) {
   if (!renderer_) return;
+  // A still screen draws the same picture every tick: showing it again would only cost the
+  // copy of the whole window, ten times a second.
+  if (have_frame_ && left == frame_left_ && top == frame_top_ && frame.Width() == texture_width_ &&
+      frame.Height() == texture_height_ && frame.Pixels() == shown_pixels_) {
+    return;
+  }
   if (!texture_ || texture_width_ != frame.Width() || texture_height_ != frame.Height()) {
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, frame.Width(),
                                  frame.Height());
     texture_width_ = frame.Width();
     texture_height_ = frame.Height();
+    // Each game pixel stays one sharp square however large it is shown.
+    if (texture_) SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
   }
   if (!texture_) return;
   SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), frame.Width() * 4);
+  shown_pixels_ = frame.Pixels();
   frame_left_ = left;
   frame_top_ = top;
   have_frame_ = true;
@@ -66,13 +81,13 @@ void SdlHost::Redraw() {
   SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
   SDL_RenderClear(renderer_);
   if (have_frame_ && texture_) {
-    const SDL_Rect place{frame_left_, frame_top_, texture_width_, texture_height_};
+    const SDL_Rect place = OnWindow({frame_left_, frame_top_}, texture_width_, texture_height_);
     SDL_RenderCopy(renderer_, texture_, nullptr, &place);
   }
   if (error_box_.IsOpen() && error_texture_) {
     const shell::WindowSize window = ClientSize();
     const gfx::Point at = error_box_.PlaceIn(window.width, window.height);
-    const SDL_Rect place{at.x, at.y, error_box_.Image().Width(), error_box_.Image().Height()};
+    const SDL_Rect place = OnWindow(at, error_box_.Image().Width(), error_box_.Image().Height());
     SDL_RenderCopy(renderer_, error_texture_, nullptr, &place);
   }
   SDL_RenderPresent(renderer_);
@@ -107,7 +122,9 @@ void SdlHost::UploadErrorBox() {
   if (!renderer_ || !error_box_.IsOpen()) return;
   const gfx::Picture& box = error_box_.Image();
   error_texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STATIC, box.Width(), box.Height());
-  if (error_texture_) SDL_UpdateTexture(error_texture_, nullptr, box.Pixels().data(), box.Width() * 4);
+  if (!error_texture_) return;
+  SDL_SetTextureScaleMode(error_texture_, SDL_ScaleModeNearest);
+  SDL_UpdateTexture(error_texture_, nullptr, box.Pixels().data(), box.Width() * 4);
 }
 
 bool SdlHost::ErrorBoxTakes(const SDL_Event& event) {
@@ -116,10 +133,10 @@ bool SdlHost::ErrorBoxTakes(const SDL_Event& event) {
   const gfx::Point box = error_box_.PlaceIn(window.width, window.height);
   switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button == SDL_BUTTON_LEFT) error_box_.MouseDown({event.button.x, event.button.y}, box);
+      if (event.button.button == SDL_BUTTON_LEFT) error_box_.MouseDown(InGame(event.button.x, event.button.y), box);
       return true;
     case SDL_MOUSEBUTTONUP:
-      if (event.button.button == SDL_BUTTON_LEFT) error_box_.MouseUp({event.button.x, event.button.y}, box);
+      if (event.button.button == SDL_BUTTON_LEFT) error_box_.MouseUp(InGame(event.button.x, event.button.y), box);
       break;
     case SDL_KEYDOWN:
       // Keys that type no text, so none reaches the game once the box has gone.
@@ -210,16 +227,27 @@ void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
       }
       break;
     case SDL_MOUSEBUTTONDOWN:
-      if (const auto button = ButtonOf(event.button.button)) program.MouseDown(event.button.x, event.button.y, *button);
+      if (const auto button = ButtonOf(event.button.button)) {
+        const gfx::Point at = InGame(event.button.x, event.button.y);
+        program.MouseDown(at.x, at.y, *button);
+      }
       break;
     case SDL_MOUSEBUTTONUP:
-      if (const auto button = ButtonOf(event.button.button)) program.MouseUp(event.button.x, event.button.y, *button);
+      if (const auto button = ButtonOf(event.button.button)) {
+        const gfx::Point at = InGame(event.button.x, event.button.y);
+        program.MouseUp(at.x, at.y, *button);
+      }
       break;
-    case SDL_MOUSEMOTION: program.MouseMove(event.motion.x, event.motion.y); break;
+    case SDL_MOUSEMOTION: {
+      const gfx::Point at = InGame(event.motion.x, event.motion.y);
+      program.MouseMove(at.x, at.y);
+      break;
+    }
     case SDL_MOUSEWHEEL: {
       int x = 0, y = 0;
       SDL_GetMouseState(&x, &y);
-      program.Wheel(x, y, event.wheel.y);
+      const gfx::Point at = InGame(x, y);
+      program.Wheel(at.x, at.y, event.wheel.y);
       break;
     }
     case SDL_TEXTINPUT: TypeText(event.text.text, program); break;
@@ -241,8 +269,21 @@ bool SdlHost::RunOnce(shell::Program& program) {
   return !quitting_;
 }
 
+void SdlHost::SleepUntil(std::optional<std::uint64_t> due) const {
+  // The watchdog always runs, so there is always a time; the cap only guards against none.
+  constexpr std::uint64_t kLongestSleep = 100;
+  const std::uint64_t now = NowMs();
+  if (due && *due <= now) return;
+  const std::uint64_t sleep = due ? std::min(*due - now, kLongestSleep) : kLongestSleep;
+  // Leaves the event that woke it waiting for the next round.
+  SDL_WaitEventTimeout(nullptr, static_cast<int>(sleep));
+}
+
 void SdlHost::Run(shell::Program& program) {
-  while (RunOnce(program)) SDL_Delay(5);
+  // A screen's tick, started at a click, falls out of step with the watchdog's; a timer that
+  // waits up to this long for the next one puts them back in step, one wake-up for both.
+  constexpr std::uint64_t kGatherTimersMs = 25;
+  while (RunOnce(program)) SleepUntil(program.NextDue(kGatherTimersMs));
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 
 #include "platform/disk_files.h"
 #include "platform/error_box.h"
+#include "platform/scaling.h"
 #include "shell/host.h"
 
 namespace shell { class Program; }
@@ -37,10 +38,12 @@ class SdlAudio : public shell::AudioOutput {
   std::uint64_t silent_clock_ = 0;
 };
 
-// One window for every screen, borderless over the whole display.
+// One window for every screen, borderless over the whole display. At a scale above 1 every
+// pixel of the game shows as a square of that many display pixels each way.
 class SdlHost : public shell::Host {
  public:
-  explicit SdlHost(std::string program_folder);
+  // Without a scale: the largest at which the picture fits the display.
+  explicit SdlHost(std::string program_folder, std::optional<int> scale = std::nullopt);
   ~SdlHost() override;
 
   bool Ready() const { return window_ != nullptr; }
@@ -61,7 +64,9 @@ class SdlHost : public shell::Host {
 
   // Handles the waiting events and fires the due timers; false once the program is to end.
   bool RunOnce(shell::Program& program);
+  // Runs the game until it ends, asleep between one timer and the next unless woken by input.
   void Run(shell::Program& program);
+  int Scale() const { return scaling_.Factor; }
 
  private:
   void Handle(const SDL_Event& event, shell::Program& program);
@@ -69,8 +74,13 @@ class SdlHost : public shell::Host {
   // While the error box is open it takes the mouse and the keys; true when it took the event.
   bool ErrorBoxTakes(const SDL_Event& event);
   void UploadErrorBox();
+  void SleepUntil(std::optional<std::uint64_t> due) const;
+  // A rectangle of the game's client area on the window.
+  SDL_Rect OnWindow(gfx::Point at, int width, int height) const;
+  gfx::Point InGame(int window_x, int window_y) const { return scaling_.ToGame(window_x, window_y); }
 
   std::string program_folder_;
+  Scaling scaling_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
@@ -80,6 +90,7 @@ class SdlHost : public shell::Host {
   int frame_left_ = 0;
   int frame_top_ = 0;
   bool have_frame_ = false;
+  std::vector<std::uint32_t> shown_pixels_;
   bool quitting_ = false;
   SdlAudio audio_;
   DiskFiles files_;

@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "career/io_error.h"
@@ -96,6 +97,22 @@ void Program::Advance(std::uint64_t now_ms) {
   FireWhenDue(Form1().Timer2, [this] { Form1().Timer2Timer(); });
   for (Screen* screen : screens_) FireWhenDue(screen->Timer1, [screen] { screen->Timer1Timer(); });
   UpdateWindow();
+}
+
+std::optional<std::uint64_t> Program::NextDue(std::uint64_t gather_ms) const {
+  std::vector<const Timer*> running;
+  if (form1_->Timer2.Enabled) running.push_back(&form1_->Timer2);
+  for (const Screen* screen : screens_) {
+    if (screen->Timer1.Enabled) running.push_back(&screen->Timer1);
+  }
+  if (running.empty()) return std::nullopt;
+  std::uint64_t earliest = running.front()->Due;
+  for (const Timer* timer : running) earliest = std::min(earliest, timer->Due);
+  std::uint64_t last = earliest;
+  for (const Timer* timer : running) {
+    if (timer->Due - earliest <= gather_ms) last = std::max(last, timer->Due);
+  }
+  return last;
 }
 
 void Program::EnableTick(Screen& screen) {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ class Program {
   // Fires every timer that is due: the watchdog every 50 ms, each enabled tick every 100 ms,
   // each at most once per call however long the wait was.
   void Advance(std::uint64_t now_ms);
+  // When the earliest running timer falls due, so that the machine may sleep until then; or,
+  // gathering the timers due within `gather_ms` after it, when the last of those falls due,
+  // so that they fire in one wake-up and stay in step from then on.
+  std::optional<std::uint64_t> NextDue(std::uint64_t gather_ms = 0) const;
 
   // Window events, in window coordinates.
   void MouseDown(int x, int y, MouseButton button);
