@@ -1,6 +1,6 @@
 # Splatvane: `make run` plays, `make test` checks. Both set up a fresh Debian machine first.
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libjpeg-dev libfreetype-dev \
-            libgtest-dev libbenchmark-dev nlohmann-json3-dev xvfb xdotool
+            libgtest-dev libbenchmark-dev nlohmann-json3-dev libstb-dev xvfb xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
