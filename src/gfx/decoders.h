@@ -33,6 +33,15 @@ bool DecodeJpegWithStb(std::span<const std::uint8_t> bytes, PictureSize& size, P
 std::unique_ptr<FontFace> LoadFreeTypeFace(std::vector<std::uint8_t> bytes);
 std::unique_ptr<FontFace> LoadStbTrueTypeFace(std::vector<std::uint8_t> bytes);
 
+// A face of the decoder's own kind from a font file's bytes, or nothing when they are not one.
+template <typename Face>
+std::unique_ptr<FontFace> LoadedFace(std::vector<std::uint8_t> bytes) {
+  if (bytes.empty()) return nullptr;
+  auto face = std::make_unique<Face>(std::move(bytes));
+  if (!face->Loaded()) return nullptr;
+  return face;
+}
+
 // The largest side of a picture either decoder takes.
 inline constexpr int kLargestPictureSide = 8192;
 

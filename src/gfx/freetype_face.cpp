@@ -68,10 +68,7 @@ class FreeTypeFace : public FontFace {
 }  // namespace
 
 std::unique_ptr<FontFace> LoadFreeTypeFace(std::vector<std::uint8_t> bytes) {
-  if (bytes.empty()) return nullptr;
-  auto face = std::make_unique<FreeTypeFace>(std::move(bytes));
-  if (!face->Loaded()) return nullptr;
-  return face;
+  return LoadedFace<FreeTypeFace>(std::move(bytes));
 }
 
 }  // namespace gfx

@@ -75,10 +75,7 @@ class StbTrueTypeFace : public FontFace {
 }  // namespace
 
 std::unique_ptr<FontFace> LoadStbTrueTypeFace(std::vector<std::uint8_t> bytes) {
-  if (bytes.empty()) return nullptr;
-  auto face = std::make_unique<StbTrueTypeFace>(std::move(bytes));
-  if (!face->Loaded()) return nullptr;
-  return face;
+  return LoadedFace<StbTrueTypeFace>(std::move(bytes));
 }
 
 }  // namespace gfx
