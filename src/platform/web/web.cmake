@@ -61,19 +61,17 @@ add_custom_command(
           ${GAME_FILE_PAIRS}
   DEPENDS ${PACKER} ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES}
   COMMENT "Packing the game's files for the page")
+assemble_game_files(${SPLATVANE_WEB_DIR})
 add_custom_command(
   OUTPUT ${SPLATVANE_WEB_DIR}/.page-stamp
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}/pictures ${SPLATVANE_WEB_DIR}/fonts
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${WAVE_FILES} ${HELP_FILES} ${SPLATVANE_WEB_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/assets/pictures ${SPLATVANE_WEB_DIR}/pictures
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${FONT_FILES} ${SPLATVANE_WEB_DIR}/fonts
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different src/platform/web/index.html src/platform/web/page.js ${SPLATVANE_WEB_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different assets/icon/splatvane.png ${SPLATVANE_WEB_DIR}/icon.png
   COMMAND ${CMAKE_COMMAND} -E touch ${SPLATVANE_WEB_DIR}/.page-stamp
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-  DEPENDS ${WAVE_FILES} ${HELP_FILES} ${PICTURE_FILES} ${FONT_FILES} ${PAGE_FILES}
+  DEPENDS ${PAGE_FILES}
   COMMENT "Assembling the page folder")
-add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.page-stamp ${SPLATVANE_WEB_DIR}/game-files.pack)
+add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.assets-stamp ${SPLATVANE_WEB_DIR}/.page-stamp ${SPLATVANE_WEB_DIR}/game-files.pack)
 add_dependencies(splatvane page_folder)
 
 # Under node, reading the real disk: the replay tool for the golden traces, and the
