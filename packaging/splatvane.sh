@@ -16,7 +16,13 @@ bin_folder=$(cd -P -- "$(dirname -- "$launcher")" && pwd -P)
 program_folder=$(cd -P -- "$bin_folder/@PROGRAM_FOLDER_FROM_BIN@" && pwd -P)
 data_folder=$(cd -P -- "$bin_folder/@DATA_FOLDER_FROM_BIN@" && pwd -P)
 
-player_folder=${XDG_DATA_HOME:-$HOME/.local/share}/splatvane
+# The base directory rules: a relative XDG_DATA_HOME is no setting, and the default stands.
+data_home=${XDG_DATA_HOME:-}
+case $data_home in
+  /*) ;;
+  *) data_home=$HOME/.local/share ;;
+esac
+player_folder=$data_home/splatvane
 mkdir -p -- "$player_folder"
 
 # Linked afresh whenever a link points elsewhere, so an upgrade or a moved install is followed.

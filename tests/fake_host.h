@@ -47,9 +47,14 @@ class MemoryFiles : public career::Files {
     bytes.assign(found->second.begin(), found->second.begin() + std::min(max_bytes, found->second.size()));
     return 0;
   }
-  int Create(const std::string& name) override {
+  int Resolve(const std::string& name, std::string& target) override {
+    target = name;
+    return 0;
+  }
+  int CreateBeside(const std::string& target, std::string& created) override {
     if (fail_create) return fail_create;
-    files[name].clear();
+    created = target + ".new";
+    files[created].clear();
     return 0;
   }
   int Write(const std::string& name, std::span<const std::uint8_t> bytes) override {
@@ -71,6 +76,16 @@ class MemoryFiles : public career::Files {
     return 0;
   }
   void Remove(const std::string& name) override { files.erase(name); }
+  int KeepUnreadable(const std::string& name, std::string& kept) override {
+    if (!files.count(name)) return 2;
+    for (int attempt = 1;; ++attempt) {
+      kept = career::UnreadableName(name, attempt);
+      if (files.count(kept)) continue;
+      files[kept] = files[name];
+      files.erase(name);
+      return 0;
+    }
+  }
 };
 
 // A short wave file of 16-bit mono samples at 1000 Hz: `ms` samples long.

@@ -58,8 +58,9 @@ wait_for_window() {
   return 1
 }
 
+# usage: start_game [VARIABLE=value...]: more of the player's environment
 start_game() {
-  env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$display" SDL_AUDIODRIVER=dummy \
+  env -i -C "$work" HOME="$home" PATH=/usr/bin:/bin DISPLAY="$display" SDL_AUDIODRIVER=dummy "$@" \
     "${as_player[@]}" "$prefix/bin/splatvane" >"$work/game.log" 2>&1 &
   game_pid=$!
   wait_for_window --onlyvisible --name '^Splatvane$' \
@@ -112,12 +113,16 @@ wait_for_save
 stop_game
 touch -d '2000-01-01' "$save"
 
-start_game
+# A relative XDG_DATA_HOME is no setting: the career stays where it is, not in a folder of
+# whatever working folder the game was started from.
+start_game XDG_DATA_HOME=saves
 from_title_menu 500 280 "Team Page"        # Continue Game
 next_match_on_team_page
 for _ in $(seq 50); do [[ $(stat -c %Y "$save") -gt 946771200 ]] && break; sleep 0.1; done
 [[ $(stat -c %Y "$save") -gt 946771200 ]] || fail "the continued career was not saved again"
 stop_game
+
+[[ ! -e $work/saves ]] || fail "a relative XDG_DATA_HOME made a career folder in the working folder"
 
 for file in "$prefix"/lib/splatvane/*.wav "$prefix"/lib/splatvane/*.txt; do
   [[ $home/.local/share/splatvane/${file##*/} -ef $file ]] || fail "${file##*/} is not linked into the player's folder"

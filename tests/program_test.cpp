@@ -230,3 +230,24 @@ TEST(Program, RandomDrawsCanBeFixedOrScripted) {
   EXPECT_EQ(random(10), 0);
   EXPECT_EQ(random(0), 0);
 }
+
+// The watchdog re-seeds from the clock the program is driven by, not the machine's own: play
+// recorded as its times and its input replays to the same draws, whatever the clock says then.
+TEST(Program, RandomDrawsFollowOnlyTheTimesThePlayIsDrivenBy) {
+  const auto new_team_names = [](std::uint64_t machine_clock_ahead) {
+    testing_support::FakeHost host;
+    shell::Program program(host, testing_support::GameFonts());
+    program.Start(std::make_shared<shell::PictureStore>());
+    const auto advance_to = [&](std::uint64_t now) {
+      host.now = now + machine_clock_ahead;
+      program.Advance(now);
+    };
+    for (std::uint64_t now = 1010; now <= 1530; now += 10) advance_to(now);
+    program.Form1().TitleChoice = 1;  // New Game
+    advance_to(1600);
+    std::vector<std::string> names;
+    for (int k = 1; k <= 8; ++k) names.push_back(program.Career.PlayerName[k].Get());
+    return names;
+  };
+  EXPECT_EQ(new_team_names(0), new_team_names(777));
+}

@@ -13,6 +13,7 @@
 #include <set>
 #include <thread>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@
 #include "career/save_file.h"
 #include "fake_host.h"
 #include "platform/disk_files.h"
+#include "shell/title_screen.h"
 #include "team/team_page.h"
 #include "tour/travel_screen.h"
 
@@ -139,8 +141,6 @@ TEST_F(SaveFaults, EachFaultIsReportedOverTheTravelScreenAndLeavesThePreviousCar
                          return setrlimit(RLIMIT_FSIZE, &limit) == 0; }, "Disk full."},
       {"folder in the way of the career file", [] { return fs::remove(kSaveFile) && fs::create_directory(kSaveFile); },
        "File access denied.", kSaveFile},
-      {"folder in the way of the temporary file", [] { return fs::create_directory(kTemporaryFile); },
-       "File access denied.", kTemporaryFile},
   };
   for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.name);
@@ -223,4 +223,156 @@ TEST_F(SaveFaults, ASaveKilledAtAnyMomentLeavesOneWholeCareer) {
   EXPECT_EQ(std::memcmp(&loaded, &last, sizeof loaded), 0);
   std::printf("%d saves killed (a save takes %lld us here), %zu careers seen whole\n", kills,
               static_cast<long long>(one_save.count()), seen.size());
+}
+
+namespace {
+
+// What a save in a child process said: "saved" or its error; nothing when it hung.
+std::string SaveInChild(std::uint8_t generation, platform::DiskFiles& disk) {
+  return InChild([&]() -> std::string {
+    alarm(5);
+    try {
+      career::SaveCareer(Generation(generation), disk);
+      return "saved";
+    } catch (const career::IoError& error) {
+      return error.what();
+    }
+  });
+}
+
+std::string TextOf(const char* name) {
+  const std::vector<std::uint8_t> bytes = FileBytes(name);
+  return {bytes.begin(), bytes.end()};
+}
+
+}  // namespace
+
+// Whatever an earlier save, a crash or another hand left under the temporary name, the save
+// goes to the career and nowhere else, and at once.
+TEST_F(SaveFaults, NothingLeftUnderTheTemporaryNameTakesTheSaveOrHoldsItUp) {
+  const struct {
+    const char* name;
+    std::function<void()> leave;
+    bool players = false;  // a folder is the player's and stays
+  } leftovers[] = {
+      {"a link to another file", [] { std::ofstream("victim.txt") << "not the game's";
+                                      fs::create_symlink("victim.txt", kTemporaryFile); }},
+      {"a link to nothing", [] { fs::create_symlink("nowhere/victim.txt", kTemporaryFile); }},
+      {"a named pipe", [] { ASSERT_EQ(mkfifo(kTemporaryFile, 0644), 0); }},
+      {"a file", [] { std::ofstream(kTemporaryFile) << "half a save"; }},
+      {"a folder", [] { fs::create_directory(kTemporaryFile); }, true},
+  };
+  for (const auto& leftover : leftovers) {
+    SCOPED_TRACE(leftover.name);
+    career::SaveCareer(Generation(7), disk);
+    leftover.leave();
+    EXPECT_EQ(SaveInChild(8, disk), "saved");
+    EXPECT_EQ(GenerationOnDisk(), 8);
+    EXPECT_FALSE(fs::is_symlink(kSaveFile));
+    EXPECT_FALSE(fs::exists("nowhere"));
+    EXPECT_EQ(fs::is_directory(kTemporaryFile), leftover.players);
+    if (fs::exists("victim.txt")) {
+      EXPECT_EQ(TextOf("victim.txt"), "not the game's");
+    }
+    fs::remove("victim.txt");
+    fs::remove(kTemporaryFile);
+    for (const auto& entry : fs::directory_iterator(".")) {
+      EXPECT_TRUE(entry.path().filename() == kSaveFile) << entry.path() << " was left behind";
+    }
+  }
+}
+
+// A career linked into a folder elsewhere (a synced one, on another file system here) is saved
+// there through its links, which stay; a save that cannot know where it lands writes nothing.
+TEST_F(SaveFaults, ALinkedCareerIsSavedThroughItsLinksWhereItLies) {
+  const fs::path elsewhere_root = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : folder_;
+  const fs::path elsewhere = elsewhere_root / ("splatvane-synced-" + std::to_string(getpid()));
+  fs::create_directories(elsewhere / "deep");
+  const fs::path career_there = elsewhere / "deep" / "career.dat";
+  fs::create_symlink("deep/career.dat", elsewhere / "link.dat");  // relative, from its own folder
+  fs::create_symlink(elsewhere / "link.dat", kSaveFile);
+
+  EXPECT_EQ(SaveInChild(7, disk), "saved") << "a link to a career not made yet makes it";
+  EXPECT_EQ(SaveInChild(8, disk), "saved");
+  EXPECT_TRUE(fs::is_symlink(kSaveFile));
+  EXPECT_EQ(GenerationOnDisk(), 8);
+  EXPECT_EQ(FileBytes(career_there.c_str()), FileBytes(kSaveFile));
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere / "deep"), {}), 1) << "only the career is left there";
+
+  fs::remove(kSaveFile);
+  fs::create_symlink("loop.dat", kSaveFile);
+  fs::create_symlink(kSaveFile, "loop.dat");
+  EXPECT_EQ(SaveInChild(9, disk), "Invalid filename");
+  EXPECT_EQ(FileBytes(career_there.c_str()).front(), 8);
+  fs::remove_all(elsewhere);
+}
+
+// Loading never waits on a named pipe, nor reads a folder or a device as a career.
+TEST_F(SaveFaults, ACareerThatIsNoPlainFileIsRefusedAtOnce) {
+  const struct {
+    const char* name;
+    std::function<void()> make;
+  } careers[] = {
+      {"a named pipe", [] { ASSERT_EQ(mkfifo(kSaveFile, 0644), 0); }},
+      {"a folder", [] { fs::create_directory(kSaveFile); }},
+      {"a device", [] { fs::create_symlink("/dev/zero", kSaveFile); }},
+  };
+  for (const auto& career_file : careers) {
+    SCOPED_TRACE(career_file.name);
+    career_file.make();
+    const std::string said = InChild([&]() -> std::string {
+      alarm(5);
+      career::CareerRecord record;
+      try {
+        career::LoadCareer(record, disk);
+        return "loaded";
+      } catch (const career::IoError& error) {
+        return error.what();
+      }
+    });
+    EXPECT_EQ(said, "File access denied");
+    fs::remove(kSaveFile);
+  }
+}
+
+// A career the game could not read may be whole: the next save keeps it aside, with the name
+// it is kept under on the standard error, and the player's fresh career is saved.
+TEST_F(SaveFaults, ACareerThatCouldNotBeReadIsKeptAsideBeforeTheNextSave) {
+  const struct {
+    const char* name;
+    std::function<bool()> make;  // in the child; false when it cannot be made here
+    const char* error;
+  } careers[] = {
+      {"not readable", [&] { fs::permissions(kSaveFile, fs::perms::none);
+                             fs::permissions(folder_, fs::perms::all);
+                             return BecomeOneWhomPermissionsBind(); }, "File access denied."},
+      {"a named pipe", [] { return fs::remove(kSaveFile) && mkfifo(kSaveFile, 0644) == 0; }, "File access denied."},
+  };
+  for (const auto& career_file : careers) {
+    SCOPED_TRACE(career_file.name);
+    career::SaveCareer(Generation(7), disk);
+    const std::vector<std::uint8_t> before = FileBytes(kSaveFile);
+    const std::string seen = InChild([&]() -> std::string {
+      alarm(5);
+      if (!career_file.make()) return "cannot";
+      testing_support::Game game;
+      game.host.other_folder = &disk;
+      game.program.Form1().TitleChoice = 2;  // Continue Game
+      game.Tick();
+      game.program.SaveCareer();
+      std::string said = game.program.CareerFileState().KeptAs();
+      for (const std::string& error : game.host.errors) said += "|" + error;
+      return said;
+    });
+    fs::permissions(folder_, fs::perms::owner_all);
+    if (seen == "cannot") continue;
+    EXPECT_EQ(seen, std::string("datarecord.dat.unreadable|") + career_file.error);
+    const char* kept = "datarecord.dat.unreadable";
+    if (fs::is_regular_file(kept)) {
+      fs::permissions(kept, fs::perms::owner_read);
+      EXPECT_EQ(FileBytes(kept), before);
+    }
+    EXPECT_EQ(FileBytes(kSaveFile).size(), career::kCareerRecordSize) << "the fresh career";
+    fs::remove(kept);
+  }
 }

@@ -328,3 +328,30 @@ TEST(ContinueCareer, AMissingOrShortFileReportsItsErrorAndLeavesTheFreshTeamOnTh
     ExpectFreshTeam(game.program.Career, 10, 13);
   }
 }
+
+// A career Continue could not read is never saved over: the next save first keeps it aside,
+// each under a name of its own. One that was read, or was not there, leaves nothing aside.
+TEST(ContinueCareer, AFileThatCouldNotBeReadIsKeptAsideBeforeTheNextSave) {
+  Game game;
+  auto& files = game.host.files.files;
+  const auto continue_then_save = [&] {
+    Title(game).TitleChoice = 2;
+    game.Tick();
+    game.program.SaveCareer();
+    game.ShowOnly(Title(game));
+  };
+  std::vector<std::uint8_t> short_file = BytesOf(SavedCareer());
+  short_file.resize(600);
+  for (const char* kept : {"datarecord.dat.unreadable", "datarecord.dat.unreadable.2"}) {
+    files["datarecord.dat"] = short_file;
+    continue_then_save();
+    EXPECT_EQ(files[kept], short_file);
+    EXPECT_EQ(game.program.CareerFileState().KeptAs(), kept);
+    EXPECT_EQ(files["datarecord.dat"], BytesOf(game.program.Career));
+  }
+  files.erase("datarecord.dat");
+  continue_then_save();
+  continue_then_save();  // the career saved just now is read
+  EXPECT_EQ(game.host.errors, (std::vector<std::string>{"Read beyond end of file.", "Read beyond end of file.", "File not found."}));
+  EXPECT_EQ(files.size(), shell::kSoundCount + 3u) << "nothing more was kept aside";
+}

@@ -13,16 +13,30 @@ class Files {
  public:
   virtual ~Files() = default;
 
-  // Reads at most max_bytes from the start of the file.
+  // Reads at most max_bytes from the start of the file. Anything but a plain file (a folder,
+  // a named pipe, a device) is refused at once, never waited on.
   virtual int Read(const std::string& name, std::size_t max_bytes, std::vector<std::uint8_t>& bytes) = 0;
-  // Creates the file empty, or truncates it, ready for writing.
-  virtual int Create(const std::string& name) = 0;
+  // Where a save under this name lands: the file that its links finally stand for, which may
+  // not exist yet; the name itself when it is no link.
+  virtual int Resolve(const std::string& name, std::string& target) = 0;
+  // Creates a new, empty file of the game's own beside the target, ready for writing, and
+  // tells its name. It never opens what was there before: a file, link or pipe left from an
+  // earlier save is removed first, and a folder in the way makes it take another name.
+  virtual int CreateBeside(const std::string& target, std::string& created) = 0;
   virtual int Write(const std::string& name, std::span<const std::uint8_t> bytes) = 0;
   // Flushes the file to the disk and closes it.
   virtual int Close(const std::string& name) = 0;
   // Puts the file in the place of another, replacing it in one step.
   virtual int Rename(const std::string& from, const std::string& to) = 0;
   virtual void Remove(const std::string& name) = 0;
+  // Moves a file that could not be read out of the way, replacing nothing: to
+  // NAME.unreadable, or NAME.unreadable.2 and so on when that is taken; tells where it went.
+  virtual int KeepUnreadable(const std::string& name, std::string& kept) = 0;
 };
+
+// Where a file that could not be read is kept: the first of these names that is free.
+inline std::string UnreadableName(const std::string& name, int attempt) {
+  return name + ".unreadable" + (attempt > 1 ? "." + std::to_string(attempt) : "");
+}
 
 }  // namespace career

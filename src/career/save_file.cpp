@@ -10,17 +10,14 @@ namespace career {
 
 namespace {
 
-constexpr const char* kSaveInProgress = "datarecord.dat.new";
-
 void Check(int code) {
   if (code != 0) throw IoError(code);
 }
 
-void WriteInProgressCopy(const CareerRecord& record, Files& files) {
-  Check(files.Create(kSaveInProgress));
+void WriteWhole(const CareerRecord& record, Files& files, const std::string& name) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-  const int written = files.Write(kSaveInProgress, {bytes, sizeof record});
-  const int closed = files.Close(kSaveInProgress);
+  const int written = files.Write(name, {bytes, sizeof record});
+  const int closed = files.Close(name);
   Check(written);
   Check(closed);
 }
@@ -33,11 +30,15 @@ void KeepNamesInBounds(CareerRecord& record) {
 }  // namespace
 
 void SaveCareer(const CareerRecord& record, Files& files) {
+  std::string target;
+  Check(files.Resolve(kSaveFileName, target));
+  std::string in_progress;
+  Check(files.CreateBeside(target, in_progress));
   try {
-    WriteInProgressCopy(record, files);
-    Check(files.Rename(kSaveInProgress, kSaveFileName));
+    WriteWhole(record, files, in_progress);
+    Check(files.Rename(in_progress, target));
   } catch (const IoError&) {
-    files.Remove(kSaveInProgress);
+    files.Remove(in_progress);
     throw;
   }
 }
@@ -50,6 +51,30 @@ void LoadCareer(CareerRecord& record, Files& files) {
   std::memcpy(&loaded, bytes.data(), kCareerRecordSize);
   KeepNamesInBounds(loaded);
   record = loaded;
+}
+
+void CareerFile::Load(CareerRecord& record, Files& files) {
+  try {
+    LoadCareer(record, files);
+    unread_ = false;
+  } catch (const IoError& error) {
+    unread_ = error.Code() != io_codes::kFileNotFound;
+    throw;
+  }
+}
+
+void CareerFile::Save(const CareerRecord& record, Files& files) {
+  if (unread_) {
+    std::string target;
+    Check(files.Resolve(kSaveFileName, target));
+    std::string kept;
+    const int moved = files.KeepUnreadable(target, kept);
+    // Gone since: there is nothing left to keep.
+    if (moved != io_codes::kFileNotFound) Check(moved);
+    if (moved == 0) kept_as_ = kept;
+    unread_ = false;
+  }
+  SaveCareer(record, files);
 }
 
 }  // namespace career

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -26,6 +27,10 @@ struct FontMetrics {
 
 class FontFace;
 
+// Whether a TrueType file holds every table its directory lists, each matching the checksum
+// the directory gives it: a file cut short or with damaged bytes does not.
+bool FontTablesWhole(std::span<const std::uint8_t> bytes);
+
 // The bundled faces. Every font name the screens ask for ("MS Sans Serif", "Arial") is drawn
 // in Liberation Sans, regular or bold.
 class FontLibrary {
@@ -36,7 +41,7 @@ class FontLibrary {
   FontLibrary& operator=(const FontLibrary&) = delete;
 
   // Loads LiberationSans-Regular.ttf and LiberationSans-Bold.ttf from the folder; returns
-  // the name of the first file that could not be loaded, or an empty string.
+  // the name of the first file that could not be loaded or is damaged, or an empty string.
   std::string LoadFrom(const std::string& folder);
   bool Loaded() const;
 

@@ -21,6 +21,12 @@ struct JpegErrorTrap {
 
 void IgnoreJpegMessage(j_common_ptr) {}
 
+// libjpeg only warns of damaged data (a file cut short, bytes overwritten) and fills the rest
+// with grey; a damaged picture is no picture here.
+void LeaveOnJpegWarning(j_common_ptr info, int message_level) {
+  if (message_level < 0) LeaveOnJpegError(info);
+}
+
 }  // namespace
 
 // libjpeg reports errors by longjmp; nothing with a destructor may live in this frame.
@@ -30,6 +36,7 @@ bool DecodeJpegWithLibjpeg(std::span<const std::uint8_t> bytes, PictureSize& siz
   info.err = jpeg_std_error(&trap.manager);
   trap.manager.error_exit = LeaveOnJpegError;
   trap.manager.output_message = IgnoreJpegMessage;
+  trap.manager.emit_message = LeaveOnJpegWarning;
   if (setjmp(trap.jump)) {
     jpeg_destroy_decompress(&info);
     return false;

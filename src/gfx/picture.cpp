@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -45,7 +46,13 @@ std::optional<Picture> Picture::FromJpegFile(const std::string& path) {
   return FromJpeg(*bytes);
 }
 
+bool JpegEndsWhole(std::span<const std::uint8_t> bytes) {
+  return bytes.size() >= 2 && bytes[bytes.size() - 2] == 0xFF && bytes[bytes.size() - 1] == 0xD9;
+}
+
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
   const std::streamoff size = in.tellg();

@@ -58,7 +58,11 @@ struct PictureSize {
 // picture the decoder can read.
 std::optional<PictureSize> JpegSize(std::span<const std::uint8_t> bytes);
 
-// Reads a whole file; nothing when it cannot be read.
+// Whether the bytes end with a JPEG's end-of-image marker, as every whole file does.
+bool JpegEndsWhole(std::span<const std::uint8_t> bytes);
+
+// Reads a whole plain file; nothing when it cannot be read or is no plain file (a folder, a
+// named pipe), which is never waited on.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
 
 }  // namespace gfx

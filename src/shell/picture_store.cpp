@@ -45,13 +45,13 @@ std::string PictureStore::LoadAll(const std::string& pictures_folder) {
     if (!ParseManifestLine(text, line)) continue;
     const std::string file = PictureFile(pictures_folder, line);
     auto jpeg = gfx::ReadFileBytes(file);
-    const auto size = jpeg ? gfx::JpegSize(*jpeg) : std::nullopt;
+    const auto size = jpeg && gfx::JpegEndsWhole(*jpeg) ? gfx::JpegSize(*jpeg) : std::nullopt;
     if (!size) return "Cannot load the picture " + file;
     if (size->width != line.width || size->height != line.height) {
       return "The picture " + file + " is " + std::to_string(size->width) + " x " + std::to_string(size->height) +
              " instead of " + std::to_string(line.width) + " x " + std::to_string(line.height);
     }
-    AddJpeg(line.form, line.image, std::move(*jpeg));
+    AddJpeg(line.form, line.image, std::move(*jpeg), file);
   }
   return {};
 }
@@ -67,9 +67,14 @@ const gfx::Picture* PictureStore::Get(int form, int image) const {
   if (found == pictures_.end()) return nullptr;
   const Entry& entry = found->second;
   entry.last_use = ++uses_;
+  if (entry.damaged) return nullptr;
   if (!entry.decoded) {
     entry.decoded = gfx::Picture::FromJpeg(entry.jpeg);
-    if (!entry.decoded) return nullptr;
+    if (!entry.decoded) {
+      entry.damaged = true;
+      newly_damaged_.push_back(entry.file);
+      return nullptr;
+    }
     decoded_bytes_ += BytesOf(*entry.decoded);
   }
   return &*entry.decoded;
@@ -82,11 +87,13 @@ void PictureStore::Add(int form, int image, gfx::Picture picture) {
   entry.decoded = std::move(picture);
 }
 
-void PictureStore::AddJpeg(int form, int image, std::vector<std::uint8_t> jpeg) {
+void PictureStore::AddJpeg(int form, int image, std::vector<std::uint8_t> jpeg, std::string file) {
   Entry& entry = pictures_[{form, image}];
   if (entry.decoded) decoded_bytes_ -= BytesOf(*entry.decoded);
   entry.decoded.reset();
+  entry.damaged = false;
   entry.jpeg = std::move(jpeg);
+  entry.file = std::move(file);
 }
 
 void PictureStore::Trim() const {

@@ -20,17 +20,22 @@ class PictureStore {
 
   explicit PictureStore(std::size_t decoded_budget = kDefaultDecodedBudget) : budget_(decoded_budget) {}
 
-  // Reads every listed picture; returns an error naming the first file that is missing, not
-  // a JPEG or of the wrong size, or an empty string.
+  // Reads every listed picture; returns an error naming the first file that is missing, cut
+  // short, not a JPEG or of the wrong size, or an empty string.
   std::string LoadAll(const std::string& pictures_folder);
 
   // The picture of a screen's component, or nothing when it does not exist or cannot be
-  // decoded. The picture stays in place at least until the next Trim.
+  // decoded. The picture stays in place at least until the next Trim. A picture that cannot
+  // be decoded is tried once and then told by TakeDamaged.
   const gfx::Picture* Get(int form, int image) const;
   std::size_t Count() const { return pictures_.size(); }
 
   void Add(int form, int image, gfx::Picture picture);
-  void AddJpeg(int form, int image, std::vector<std::uint8_t> jpeg);
+  // `file` names the picture in the error of a damaged one.
+  void AddJpeg(int form, int image, std::vector<std::uint8_t> jpeg, std::string file = {});
+
+  // The files of the pictures found damaged since the last call, each told once.
+  std::vector<std::string> TakeDamaged() const { return std::exchange(newly_damaged_, {}); }
 
   // Lets go of the decoded pictures used longest ago until the rest fit the budget; called
   // between ticks, when no screen holds a picture.
@@ -40,6 +45,8 @@ class PictureStore {
  private:
   struct Entry {
     std::vector<std::uint8_t> jpeg;  // empty for a picture added decoded, which is never let go
+    std::string file;
+    mutable bool damaged = false;
     mutable std::optional<gfx::Picture> decoded;
     mutable std::uint64_t last_use = 0;
   };
@@ -48,6 +55,7 @@ class PictureStore {
   std::size_t budget_;
   mutable std::size_t decoded_bytes_ = 0;
   mutable std::uint64_t uses_ = 0;
+  mutable std::vector<std::string> newly_damaged_;
 };
 
 }  // namespace shell

@@ -97,6 +97,14 @@ void Program::Advance(std::uint64_t now_ms) {
   FireWhenDue(Form1().Timer2, [this] { Form1().Timer2Timer(); });
   for (Screen* screen : screens_) FireWhenDue(screen->Timer1, [screen] { screen->Timer1Timer(); });
   UpdateWindow();
+  ReportDamagedPictures();
+}
+
+// A picture whose file passed the start but does not decode is told as a missing one is,
+// once, when a screen first needs it.
+void Program::ReportDamagedPictures() {
+  if (!pictures_) return;
+  for (const std::string& file : pictures_->TakeDamaged()) ReportError("Cannot load the picture " + file);
 }
 
 std::optional<std::uint64_t> Program::NextDue(std::uint64_t gather_ms) const {
@@ -155,8 +163,8 @@ void Program::Guarded(const std::function<void()>& action) {
   }
 }
 
-void Program::SaveCareer() { career::SaveCareer(Career, WorkingFolder()); }
-void Program::LoadCareer() { career::LoadCareer(Career, WorkingFolder()); }
+void Program::SaveCareer() { career_file_.Save(Career, WorkingFolder()); }
+void Program::LoadCareer() { career_file_.Load(Career, WorkingFolder()); }
 
 InputRouter::Origin Program::PictureOrigin() const {
   const WindowSize window = host_.ClientSize();

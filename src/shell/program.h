@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "career/career_record.h"
+#include "career/save_file.h"
 #include "gfx/fonts.h"
 #include "match/match_state.h"
 #include "shell/host.h"
@@ -78,8 +79,10 @@ class Program {
   Screen* VisibleScreen() const;
   const std::vector<Screen*>& Screens() const { return screens_; }
 
+  // The career file: one that could not be read is kept aside before the next save.
   void SaveCareer();
   void LoadCareer();
+  const career::CareerFile& CareerFileState() const { return career_file_; }
 
   Host& GetHost() { return host_; }
   gfx::FontLibrary& Fonts() { return *fonts_; }
@@ -125,10 +128,12 @@ class Program {
   // Where the visible screen's picture and input picture sit in the window.
   InputRouter::Origin PictureOrigin() const;
   void UpdateWindow();
+  void ReportDamagedPictures();
 
   Host& host_;
   std::shared_ptr<gfx::FontLibrary> fonts_;
   std::shared_ptr<const PictureStore> pictures_;
+  career::CareerFile career_file_;
   std::uint64_t now_ = 0;
   std::uint64_t shown_serial_ = 0;
 

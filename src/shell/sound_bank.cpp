@@ -84,18 +84,27 @@ std::size_t SoundBank::Length(Sound sound) const { return VoiceOf(sound).samples
 int SoundBank::PlayRequests(Sound sound) const { return VoiceOf(sound).play_requests; }
 int SoundBank::Starts(Sound sound) const { return VoiceOf(sound).starts; }
 
+// Runs on the audio thread: it mixes in a block on the stack, so it never waits on the
+// allocator, which the game thread may be holding.
 void SoundBank::Mix(std::int16_t* samples, int count) {
-  std::vector<int> sum(static_cast<std::size_t>(std::max(count, 0)), 0);
-  for (Voice& voice : voices_) {
-    if (!voice.playing) continue;
-    const std::size_t left = voice.samples.size() - std::min(voice.position, voice.samples.size());
-    const std::size_t taken = std::min<std::size_t>(left, sum.size());
-    for (std::size_t i = 0; i < taken; ++i) sum[i] += voice.samples[voice.position + i];
-    voice.position += taken;
-    // A sound that reached its end stops there; the next Play starts it from the beginning.
-    if (voice.position >= voice.samples.size()) voice.playing = false;
+  constexpr std::size_t kBlock = 512;
+  const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
+  for (std::size_t done = 0; done < wanted; done += kBlock) {
+    std::array<int, kBlock> sum{};
+    const std::size_t length = std::min(kBlock, wanted - done);
+    for (Voice& voice : voices_) AddVoice(voice, std::span<int>(sum.data(), length));
+    for (std::size_t i = 0; i < length; ++i) samples[done + i] = static_cast<std::int16_t>(std::clamp(sum[i], -32768, 32767));
   }
-  for (std::size_t i = 0; i < sum.size(); ++i) samples[i] = static_cast<std::int16_t>(std::clamp(sum[i], -32768, 32767));
+}
+
+void SoundBank::AddVoice(Voice& voice, std::span<int> sum) {
+  if (!voice.playing) return;
+  const std::size_t left = voice.samples.size() - std::min(voice.position, voice.samples.size());
+  const std::size_t taken = std::min(left, sum.size());
+  for (std::size_t i = 0; i < taken; ++i) sum[i] += voice.samples[voice.position + i];
+  voice.position += taken;
+  // A sound that reached its end stops there; the next Play starts it from the beginning.
+  if (voice.position >= voice.samples.size()) voice.playing = false;
 }
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,7 @@ class SoundBank : public SoundMixer {
   };
   class Locked;
 
+  static void AddVoice(Voice& voice, std::span<int> sum);
   Voice& VoiceOf(Sound sound) { return voices_[static_cast<int>(sound)]; }
   const Voice& VoiceOf(Sound sound) const { return voices_[static_cast<int>(sound)]; }
 

@@ -30,7 +30,8 @@ bool OnContinueGame(int y) { return 250 < y && y < 318; }
 TForm1::TForm1(Program& program) : Screen(program, 1, kProgramTitle, InputPicture{793, 593}) {}
 
 void TForm1::Timer2Timer() {
-  program_.Rng.Reseed(static_cast<std::uint32_t>(program_.GetHost().NowMs()));
+  // The program's own clock, which drives every tick: a recording of play replays exactly.
+  program_.Rng.Reseed(static_cast<std::uint32_t>(program_.Now()));
   for (const Screen* screen : program_.Screens()) {
     if (screen->Visible()) return;
   }

@@ -16,9 +16,16 @@ int BrowserFiles::Read(const std::string& name, std::size_t max_bytes, std::vect
   return 0;
 }
 
-int BrowserFiles::Create(const std::string& name) {
+// The storage has no links: a name stands for itself.
+int BrowserFiles::Resolve(const std::string& name, std::string& target) {
+  target = name;
+  return 0;
+}
+
+int BrowserFiles::CreateBeside(const std::string& target, std::string& created) {
   if (const int refused = web_storage_usable()) return refused;
-  being_written_[name].clear();
+  created = target + ".new";
+  being_written_[created].clear();
   return 0;
 }
 
@@ -44,6 +51,19 @@ int BrowserFiles::Rename(const std::string& from, const std::string& to) {
 void BrowserFiles::Remove(const std::string& name) {
   being_written_.erase(name);
   web_storage_remove(name.c_str());
+}
+
+int BrowserFiles::KeepUnreadable(const std::string& name, std::string& kept) {
+  for (int attempt = 1; attempt <= kMostKeptNames; ++attempt) {
+    const std::string candidate = career::UnreadableName(name, attempt);
+    const int moved = web_storage_move_to_free_name(name.c_str(), candidate.c_str());
+    if (moved == kNameTaken) continue;
+    if (moved != 0) return moved;
+    kept = candidate;
+    web_note(("The career that could not be read is kept in this browser's storage as splatvane/" + candidate + ".").c_str());
+    return 0;
+  }
+  return career::io_codes::kAccessDenied;
 }
 
 }  // namespace platform

@@ -67,11 +67,30 @@ mergeInto(LibraryManager.library, {
       for (var i = 0; i < bytes.length; i += 8192) text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
       return btoa(text);
     },
+    // The bytes of a stored value, or null when it is no base64 text: a damaged file.
     decode: function (text) {
-      var binary = atob(text);
+      var binary;
+      try {
+        binary = atob(text);
+      } catch (error) {
+        return null;
+      }
       var bytes = new Uint8Array(binary.length);
       for (var i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
       return bytes;
+    },
+    // A stored file's bytes, or the game's code for why there are none: 2 none, 5 refused,
+    // 100 damaged (read as a file cut short, as on the desktop).
+    stored: function (name) {
+      var text;
+      try {
+        text = Page.storage().getItem(Page.key(name));
+      } catch (error) {
+        return {error: 5};
+      }
+      if (text === null) return {error: 2};
+      var bytes = Page.decode(text);
+      return bytes ? {bytes: bytes} : {error: 100};
     },
     startAudio: function () {
       if (Page.audio) return;
@@ -132,28 +151,20 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // The stored file's length, or minus the game's error code: -2 none, -5 refused.
+  // The stored file's length, or minus the game's error code: -2 none, -5 refused, -100 damaged.
   web_storage_length__deps: ['$Page'],
   web_storage_length: function (name) {
-    try {
-      var text = Page.storage().getItem(Page.key(name));
-      return text === null ? -2 : Page.decode(text).length;
-    } catch (error) {
-      return -5;
-    }
+    var stored = Page.stored(name);
+    return stored.bytes ? stored.bytes.length : -stored.error;
   },
 
   web_storage_read__deps: ['$Page'],
   web_storage_read: function (name, target, capacity) {
-    try {
-      var text = Page.storage().getItem(Page.key(name));
-      if (text === null) return -2;
-      var bytes = Page.decode(text).subarray(0, capacity);
-      HEAPU8.set(bytes, target);
-      return bytes.length;
-    } catch (error) {
-      return -5;
-    }
+    var stored = Page.stored(name);
+    if (!stored.bytes) return -stored.error;
+    var bytes = stored.bytes.subarray(0, capacity);
+    HEAPU8.set(bytes, target);
+    return bytes.length;
   },
 
   web_storage_write__deps: ['$Page'],
@@ -188,6 +199,24 @@ mergeInto(LibraryManager.library, {
       Page.storage().removeItem(Page.key(name));
     } catch (error) {
       // nothing was stored under a name the storage refuses
+    }
+  },
+
+  // Keeps a stored file under a name that holds nothing yet, as it is, whether it can be read
+  // or not: 0, -1 when the name is taken, or the game's error code.
+  web_storage_move_to_free_name__deps: ['$Page'],
+  web_storage_move_to_free_name: function (from, to) {
+    try {
+      var storage = Page.storage();
+      var text = storage.getItem(Page.key(from));
+      if (text === null) return 2;
+      if (storage.getItem(Page.key(to)) !== null) return -1;
+      storage.setItem(Page.key(to), text);
+      storage.removeItem(Page.key(from));
+      console.warn('Splatvane: ' + Page.key(from) + ' could not be read; it is kept as ' + Page.key(to));
+      return 0;
+    } catch (error) {
+      return Page.storageError(error);
     }
   },
 

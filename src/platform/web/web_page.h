@@ -16,6 +16,9 @@ int web_storage_read(const char* name, std::uint8_t* target, int capacity);
 int web_storage_write(const char* name, const std::uint8_t* bytes, int length);
 int web_storage_rename(const char* from, const char* to);
 void web_storage_remove(const char* name);
+// Moves a stored file to a name that holds nothing yet: 0, -1 when the name is taken, or the
+// game's error code.
+int web_storage_move_to_free_name(const char* from, const char* to);
 void web_download(const std::uint8_t* bytes, int length, const char* name);
 void web_show_startup_error(const char* text);
 void web_note(const char* text);
