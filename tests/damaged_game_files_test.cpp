@@ -42,34 +42,20 @@ std::vector<std::uint8_t> OverwriteMiddle(std::vector<std::uint8_t> bytes) {
   return bytes;
 }
 
-// A program folder of links to the game's own, but for one file that a fault replaces.
+// A copy of the game's pictures and fonts, one file of them replaced by a fault.
 class DamagedFolder {
  public:
   DamagedFolder(const std::string& damaged, const std::function<void(const fs::path&)>& make) {
     folder_ = fs::temp_directory_path() / ("splatvane-damaged-" + std::to_string(std::random_device{}()));
-    LinkAllBut(kGameFolder, folder_, damaged);
+    fs::create_directories(folder_);
+    for (const char* part : {"pictures", "fonts"}) fs::copy(kGameFolder / part, folder_ / part, fs::copy_options::recursive);
+    fs::remove(folder_ / damaged);
     make(folder_ / damaged);
   }
   ~DamagedFolder() { fs::remove_all(folder_); }
   std::string Path() const { return folder_.string(); }
 
  private:
-  // Links each entry of `from` into `to`; the folders on the way to `damaged` are made anew.
-  static void LinkAllBut(const fs::path& from, const fs::path& to, const fs::path& damaged) {
-    fs::create_directories(to);
-    const auto first = damaged.begin();
-    for (const auto& entry : fs::directory_iterator(from)) {
-      const fs::path name = entry.path().filename();
-      if (name == *first && std::next(first) != damaged.end()) {
-        fs::path rest;
-        for (auto part = std::next(first); part != damaged.end(); ++part) rest /= *part;
-        LinkAllBut(entry.path(), to / name, rest);
-      } else if (name != *first) {
-        fs::create_symlink(entry.path(), to / name);
-      }
-    }
-  }
-
   fs::path folder_;
 };
 

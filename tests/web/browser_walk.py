@@ -5,8 +5,8 @@ usage: browser_walk.py PAGE_FOLDER
 
 Debian's chromium, headless, driven through chromedriver: a new career to the team page;
 Next Match, a reload and Continue bring back the same team table; the road into a live match,
-played a few seconds; a career exported and imported back; a wrong-sized import and a full
-storage refused with the game's own errors; a hidden tab back without a burst of ticks; no
+played a few seconds; a career exported and imported back; a wrong-sized import, a 1.5 GB one
+and a full storage refused with the game's own errors; a damaged stored career kept aside; a hidden tab back without a burst of ticks; no
 console errors. Then a page folder with a sound missing shows why it cannot start.
 SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of every step there.
 """
@@ -241,6 +241,37 @@ class Walk:
         self.check(self.error_text() == 'Read beyond end of file.', 'a short file: ' + self.error_text())
         self.check(self.stored_career() == saved, 'a refused import replaces nothing')
         self.dismiss_error()
+        # A file of 1.5 GB (sparse: it takes no room) is refused by its size, never read.
+        huge = os.path.join(downloads, 'huge.dat')
+        with open(huge, 'wb') as file:
+            file.truncate(1536 << 20)
+        started = time.monotonic()
+        self.browser.find_element(By.ID, 'import-file').send_keys(huge)
+        self.wait(lambda: self.error_text() != '', 'the refused huge import')
+        refused_after = time.monotonic() - started
+        print('a 1.5 GB import refused after %.2f s' % refused_after)
+        self.check(self.error_text() == 'Read beyond end of file.', 'a huge file: ' + self.error_text())
+        self.check(refused_after < 5, 'a huge file is refused at once')
+        self.check(self.stored_career() == saved, 'a refused huge import replaces nothing')
+        os.remove(huge)
+        self.dismiss_error()
+
+    # A stored career that is not what the game stores reads as a damaged file, and the next
+    # save keeps it aside instead of writing over it.
+    def damaged_career_is_kept(self):
+        damaged = 'not a career, not even base64!'
+        self.js("localStorage.setItem('splatvane/datarecord.dat', arguments[0])", damaged)
+        self.continue_career()
+        self.check(self.error_text() == 'Read beyond end of file.', 'a damaged stored career: ' + self.error_text())
+        self.dismiss_error()
+        self.click(NEXT_MATCH)
+        self.wait(lambda: self.stored_career() is not None and len(self.stored_career()) == RECORD_SIZE, 'the save')
+        kept = self.js("return localStorage.getItem('splatvane/datarecord.dat.unreadable')")
+        self.check(kept == damaged, 'the damaged career is kept aside: %r' % kept)
+        note = self.js("return document.getElementById('career-note').textContent")
+        self.check('datarecord.dat.unreadable' in note, 'the page says where it is kept: ' + note)
+        self.shot('damaged-career-kept')
+        self.js("localStorage.removeItem('splatvane/datarecord.dat.unreadable')")
 
     def full_storage(self):
         saved = self.stored_career()
@@ -315,6 +346,8 @@ def main():
         walk.help_and_back()
         walk.into_a_match()
         walk.export_and_import(downloads)
+        walk.load()
+        walk.damaged_career_is_kept()
         walk.load()
         walk.continue_career()
         walk.full_storage()

@@ -56,6 +56,11 @@ function fetchGameFiles() {
 }
 
 function importCareer(file) {
+  // A file of any other size is no career: it is refused at once, however large, unread.
+  if (file.size !== Module._splatvane_career_file_size()) {
+    Module._splatvane_import_career(0, Math.min(file.size, 0x7fffffff));
+    return;
+  }
   var reader = new FileReader();
   reader.onload = function () {
     var bytes = new Uint8Array(reader.result);

@@ -113,12 +113,14 @@ void WebHost::ExportCareer() {
 
 // A career file taken in is kept as the saved career, byte for byte, the way a save keeps one;
 // Continue Game then plays it. One that cannot be read or is not one record is refused with
-// the error Continue would give, and the saved career stays.
+// the error Continue would give, and the saved career stays. A file of the wrong length comes
+// without its bytes: the page never reads it.
 void WebHost::ImportCareer(const std::uint8_t* bytes, int length) {
   if (!program_) return;
   program_->Guarded([&] {
-    if (!bytes || length < 0) throw career::IoError(career::io_codes::kAccessDenied);
+    if (length < 0) throw career::IoError(career::io_codes::kAccessDenied);
     if (static_cast<std::size_t>(length) != career::kCareerRecordSize) throw career::IoError(career::io_codes::kReadBeyondEnd);
+    if (!bytes) throw career::IoError(career::io_codes::kAccessDenied);
     career::CareerRecord record;
     std::memcpy(&record, bytes, career::kCareerRecordSize);
     career::SaveCareer(record, files_);

@@ -161,4 +161,7 @@ EMSCRIPTEN_KEEPALIVE void splatvane_import_career(const std::uint8_t* bytes, int
   if (platform::the_host) platform::the_host->ImportCareer(bytes, length);
 }
 
+// The page reads a chosen file only when it has this size.
+EMSCRIPTEN_KEEPALIVE int splatvane_career_file_size() { return static_cast<int>(career::kCareerRecordSize); }
+
 }
