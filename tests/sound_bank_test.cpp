@@ -53,6 +53,23 @@ TEST(SoundBank, DifferentSoundsOverlapAndTheMixIsClamped) {
   EXPECT_EQ(program.Sounds.Position(Sound::Wind), 10u);
 }
 
+// The audio output asks for long stretches too; each sound ends exactly where it ends.
+TEST(SoundBank, ALongMixAddsEachSoundToItsLastSampleAndSilenceAfter) {
+  testing_support::FakeHost host;
+  host.files.files["rain.wav"] = testing_support::MakeWave(1300, 100);
+  host.files.files["wind2.wav"] = testing_support::MakeWave(700, 200);
+  shell::Program program(host);
+  ASSERT_EQ(program.Start(std::make_shared<shell::PictureStore>()), "");
+  program.Sounds.Play(Sound::Rain);
+  program.Sounds.Play(Sound::Wind);
+  std::vector<std::int16_t> out(2000, -1);
+  program.Sounds.Mix(out.data(), static_cast<int>(out.size()));
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    ASSERT_EQ(out[i], i < 700 ? 300 : i < 1300 ? 100 : 0) << "sample " << i;
+  }
+  EXPECT_FALSE(program.Sounds.IsPlaying(Sound::Rain));
+}
+
 TEST(WaveFile, DecodesPcmAndRejectsWhatIsNot) {
   const auto wave = testing_support::MakeWave(40, 1234);
   const auto same_rate = shell::DecodeWave(wave, 1000);
