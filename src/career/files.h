@@ -34,9 +34,16 @@ class Files {
   virtual int KeepUnreadable(const std::string& name, std::string& kept) = 0;
 };
 
+// NAME, then NAME.2, NAME.3 and so on: the names tried in turn for a file that must take
+// the place of none.
+inline std::string NumberedName(std::string name, int attempt) {
+  if (attempt > 1) name.append(".").append(std::to_string(attempt));
+  return name;
+}
+
 // Where a file that could not be read is kept: the first of these names that is free.
 inline std::string UnreadableName(const std::string& name, int attempt) {
-  return name + ".unreadable" + (attempt > 1 ? "." + std::to_string(attempt) : "");
+  return NumberedName(name + ".unreadable", attempt);
 }
 
 }  // namespace career

@@ -104,7 +104,7 @@ bool RemoveLeftover(const std::string& name) {
 }
 
 std::string InProgressName(const std::string& target, int attempt) {
-  return target + ".new" + (attempt > 1 ? "." + std::to_string(attempt) : "");
+  return career::NumberedName(target + ".new", attempt);
 }
 
 // 0, or the error number; EEXIST when the new name is taken.
