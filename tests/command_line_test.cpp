@@ -176,6 +176,9 @@ TEST(Scaling, AWholeScaleTooLargeGivesWayToTheLargestThatFits) {
   EXPECT_DOUBLE_EQ(platform::Scaling::For({ScaleChoice::Kind::Whole, 16}, 3840, 2160).Factor(), 3.0);
   EXPECT_DOUBLE_EQ(platform::Scaling::For({ScaleChoice::Kind::Whole, 1}, 3840, 2160).Factor(), 1.0);
   EXPECT_DOUBLE_EQ(platform::Scaling::For({ScaleChoice::Kind::LargestWhole, 1}, 3840, 2160).Factor(), 3.0);
+  // A window smaller than the picture shrinks it rather than cut it off.
+  EXPECT_DOUBLE_EQ(platform::Scaling::For({ScaleChoice::Kind::Whole, 1}, 640, 480).Factor(), 0.8);
+  EXPECT_DOUBLE_EQ(platform::Scaling::For({ScaleChoice::Kind::LargestWhole, 1}, 1024, 500).Factor(), 500.0 / 600);
 }
 
 // The window pixels a changed game rectangle touches, within the window.

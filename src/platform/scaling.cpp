@@ -33,6 +33,9 @@ Scaling Scaling::For(ScaleChoice choice, int window_width, int window_height) {
   window_width = std::max(1, window_width);
   window_height = std::max(1, window_height);
   const int largest_whole = LargestScaleFitting(window_width, window_height);
+  // Smaller than the picture even at its own size, the window shows it shrunk, never cropped.
+  const bool too_small = window_width < shell::kPictureWidth || window_height < shell::kPictureHeight;
+  if (too_small) choice.kind = ScaleChoice::Kind::Fit;
   switch (choice.kind) {
     case ScaleChoice::Kind::LargestWhole: return {window_width, window_height, largest_whole, 1};
     case ScaleChoice::Kind::Whole:

@@ -51,6 +51,18 @@ SDL_Rect WindowedPlace(SDL_Window* window) {
   return {usable.x + (usable.w - width) / 2, usable.y + (usable.h - height) / 2, width, height};
 }
 
+// Where the video driver can take the window's pixels itself (X11 through shared memory),
+// SDL would still put them on a texture of its renderer and present the whole window at
+// every change, on a software renderer at a cost of several percent of a core; the game
+// sends only the parts that changed, so it asks for the driver's own. Where there is none
+// (Wayland), SDL's texture is the only way.
+void UseDisplaysOwnPixels() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return;
+  const std::string_view name(driver);
+  if (name == "x11" || name == "offscreen") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
 // The smallest window the player can make: the picture is still large enough to read.
 constexpr int kLeastWindowWidth = 400;
 constexpr int kLeastWindowHeight = 300;
@@ -65,6 +77,7 @@ SdlHost::SdlHost(std::string program_folder, ScaleChoice scale, bool windowed)
     std::fprintf(stderr, "splatvane: --scale %d does not fit the %d x %d display; showing the game at scale %d\n",
                  scale.factor, display.w, display.h, largest);
   }
+  UseDisplaysOwnPixels();
   const SDL_Rect place = windowed ? WindowedPlace(nullptr) : display;
   window_ = SDL_CreateWindow(shell::kProgramTitle, place.x, place.y, place.w, place.h,
                              SDL_WINDOW_SHOWN | (windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS));
