@@ -6,6 +6,7 @@
 
 #include "platform/command_line.h"
 #include "platform/scaling.h"
+#include "platform/sdl_host.h"
 
 using platform::CommandLine;
 
@@ -194,4 +195,26 @@ TEST(Scaling, TheWindowPixelsOfAGameRectangle) {
   EXPECT_EQ(beyond.y, 1071);
   EXPECT_EQ(beyond.height, 9) << "cut at the window's bottom";
   EXPECT_EQ(fitted.Covering(2000, 0, 5, 5).width, 0);
+}
+
+// Without a display SDL falls back to drivers that show nothing; the game names what is
+// missing instead, unless the player chose the driver.
+TEST(NoDisplay, TheGameNamesTheDisplayItCannotOpen) {
+  using platform::RefusedVideoDriver;
+  EXPECT_EQ(RefusedVideoDriver("x11", false, ":0", nullptr), std::nullopt);
+  EXPECT_EQ(RefusedVideoDriver("wayland", false, nullptr, "wayland-0"), std::nullopt);
+  EXPECT_EQ(RefusedVideoDriver("offscreen", true, nullptr, nullptr), std::nullopt) << "chosen with SDL_VIDEODRIVER";
+  const struct {
+    const char *driver, *display, *wayland, *says;
+  } refused[] = {
+      {"offscreen", nullptr, nullptr, "neither DISPLAY nor WAYLAND_DISPLAY is set"},
+      {"dummy", "", "", "neither DISPLAY nor WAYLAND_DISPLAY is set"},
+      {"offscreen", ":99", nullptr, "cannot open the display DISPLAY=:99"},
+      {"dummy", nullptr, "wayland-1", "cannot open the display WAYLAND_DISPLAY=wayland-1"},
+  };
+  for (const auto& line : refused) {
+    const std::optional<std::string> said = RefusedVideoDriver(line.driver, false, line.display, line.wayland);
+    ASSERT_TRUE(said.has_value()) << line.says;
+    EXPECT_NE(said->find(line.says), std::string::npos) << *said;
+  }
 }
