@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# What the real game costs while the player only looks: the processor time of the whole
-# process (every thread) over 10 s on the title screen and on the team page, from
-# /proc/PID/stat, and the wall time of an untouched speed-training run of 500 ticks.
+# What the real game costs while the player only looks or lets it run: the processor time of
+# the whole process (every thread) from /proc/PID/stat on the title screen and the team page
+# (10 s each), during an untouched speed-training run (30 s of its 50) and in a live match of
+# seven against seven (15 s), and the wall time of the speed run of 500 ticks.
 # usage: desktop_idle.sh GAME_FOLDER [WIDTHxHEIGHT] [OPTIONS...]
-#   e.g. desktop_idle.sh build-release/game 1920x1080 --scale 1
+#   e.g. desktop_idle.sh build-release/game 2560x1440 --scale 2
 set -euo pipefail
 game=$(cd "$1" && pwd)
 screen=${2:-1920x1080}
@@ -33,14 +34,25 @@ game_pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Splatvane$' | head -n 1)
 sleep 1
 
-# Where a point of the picture shows: the picture sits centred in a window of whole game
-# pixels, each shown as a square of SCALE window pixels.
-scale=$(( width / 800 < height / 600 ? width / 800 : height / 600 ))
-((scale >= 1)) || scale=1
-[[ ${1:-} == --scale && ${2:-auto} != auto ]] && scale=$2
-left=$(((width / scale / 2 - 400) * scale)) top=$(((height / scale / 2 - 300) * scale))
+# Where the picture shows, from the window's size and the scale asked for (fit when none):
+# the game is given the window divided by the scale, the picture sits centred in that area,
+# and the area centred in the window.
+mode=fit
+for ((i = 1; i <= $#; ++i)); do
+  [[ ${!i} == --scale ]] && { j=$((i + 1)); mode=${!j}; }
+  [[ ${!i} == --scale=* ]] && mode=${!i#--scale=}
+done
+read -r left top scale < <(awk -v w="$width" -v h="$height" -v mode="$mode" 'BEGIN {
+  whole = int(w / 800) < int(h / 600) ? int(w / 800) : int(h / 600); if (whole < 1) whole = 1
+  if (mode == "fit") s = w / 800 < h / 600 ? w / 800 : h / 600
+  else if (mode == "auto") s = whole
+  else s = mode + 0 < whole ? mode + 0 : whole
+  aw = int(w / s + 1e-9); ah = int(h / s + 1e-9)
+  printf "%f %f %f\n", (w - aw * s) / 2 + (int(aw / 2) - 400) * s, (h - ah * s) / 2 + (int(ah / 2) - 300) * s, s }')
+at() { awk -v l="$left" -v t="$top" -v s="$scale" -v x="$1" -v y="$2" 'BEGIN { printf "%d %d", l + (x + 0.5) * s, t + (y + 0.5) * s }'; }
 click() {
-  xdotool mousemove $((left + $1 * scale)) $((top + $2 * scale)) click 1
+  # shellcheck disable=SC2046
+  xdotool mousemove $(at "$1" "$2") click 1
   sleep 0.4
 }
 # Waits, looking every 20 ms, until the window's caption names the screen.
@@ -55,21 +67,25 @@ until_caption() {
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
 # The same to the nanosecond, every thread of the process added up.
-cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{ sum += $1 } END { printf "%d", sum }'; }
-# Processor time over 10 s as a share of one core, with the pointer out of the picture.
+cpu_ns() { cat /proc/"$game_pid"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f", sum }'; }
+# Processor time over SECONDS (10 unless told) as a share of one core.
 measure() {
+  local seconds=${2:-10} before after before_ns after_ns
+  before=$(cpu_ticks) before_ns=$(cpu_ns)
+  sleep "$seconds"
+  after=$(cpu_ticks) after_ns=$(cpu_ns)
+  awk -v used=$((after - before)) -v hz="$ticks_per_second" -v what="$1" -v ns=$((after_ns - before_ns)) -v s="$seconds" \
+    'BEGIN { printf "%s: %.1f%% of one core (%d ticks of 1/%d s in %d s; %.2f%% from schedstat)\n",
+             what, used * 100 / hz / s, used, hz, s, ns / 1e9 * 100 / s }'
+}
+# The pointer out of the picture, and the screen given time to settle.
+still() {
   xdotool mousemove 0 0
   sleep 2
-  local before after before_ns after_ns
-  before=$(cpu_ticks) before_ns=$(cpu_ns)
-  sleep 10
-  after=$(cpu_ticks) after_ns=$(cpu_ns)
-  awk -v used=$((after - before)) -v hz="$ticks_per_second" -v what="$1" -v ns=$((after_ns - before_ns)) \
-    'BEGIN { printf "%s: %.1f%% of one core (%d ticks of 1/%d s in 10 s; %.2f%% from schedstat)\n",
-             what, used * 100 / hz / 10, used, hz, ns / 1e9 * 10 }'
 }
 
-echo "display $screen, options: ${*:-none}, scale $scale"
+echo "display $screen, options: ${*:-none}, the picture at ($left, $top), scale $scale"
+still
 measure "title screen"
 click 100 100
 click 100 100
@@ -79,16 +95,31 @@ click 400 575
 until_caption "Build Your Team"
 click 600 575
 until_caption "Team Page"
+still
 measure "team page"
 
 click 575 25     # Train Player ($500)
 until_caption Form16
 # The run's clock starts with the press on its picture.
-xdotool mousemove $((left + 675 * scale)) $((top + 225 * scale))
+# shellcheck disable=SC2046
+xdotool mousemove $(at 675 225)
 started=$(date +%s.%N)
 xdotool click 1
 until_caption Form17
 xdotool mousemove 0 0
+sleep 5
+measure "speed training" 30
 until_caption "Team Page" 70
 ended=$(date +%s.%N)
 awk -v from="$started" -v to="$ended" 'BEGIN { printf "speed run of 500 ticks: %.2f s of wall time\n", to - from }'
+
+click 775 25     # Next Match: the flight to the first country
+until_caption Form10
+click 400 300
+until_caption "Next Match"
+click 765 500    # PLAY
+until_caption "Game On"
+click 675 505    # the match starts paused
+xdotool mousemove 0 0
+sleep 3
+measure "live match, seven against seven" 15

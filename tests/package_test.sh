@@ -3,8 +3,8 @@
 # AppStream metadata, the desktop entry and the manual page pass their validators. apt
 # installs it; the command on the PATH tells its version and refuses an unknown option; an
 # ordinary user starts it on a 2560 x 1440 virtual display, gets a window named "Splatvane"
-# showing the picture at twice its size, a folder of their own, and clicks where they see the
-# buttons from the title to "Next Match", which saves the career in their folder. apt then
+# showing the picture fitted to the display at 2.4 times its size, a folder of their own,
+# and clicks where they see the buttons from the title to "Next Match", which saves the career in their folder. apt then
 # removes it and nothing is left behind under /usr.
 # usage: package_test.sh PACKAGE.deb        (as root; exit 77: skipped, with the reason)
 set -euo pipefail
@@ -98,8 +98,9 @@ for file in /usr/share/games/splatvane/*.wav /usr/share/games/splatvane/*.txt; d
 done
 sleep 1
 
-# At twice the scale the 800 x 600 picture is 1600 x 1200, centred in 2560 x 1440.
-click() { DISPLAY=$display xdotool mousemove $((480 + 2 * $1)) $((120 + 2 * $2)) click 1; sleep 0.3; }
+# Fitted, the 800 x 600 picture is 1920 x 1440 at 2.4 times, centred in 2560 x 1440: game
+# pixel x shows on window columns 320 + 2.4 x .. 320 + 2.4 (x + 1); the click goes to its middle.
+click() { DISPLAY=$display xdotool mousemove $((320 + (2 * $1 + 1) * 6 / 5)) $(((2 * $2 + 1) * 6 / 5)) click 1; sleep 0.3; }
 until_caption() {
   for _ in $(seq 100); do
     [[ $(DISPLAY=$display xdotool getwindowname "$window" 2>/dev/null) == "$1" ]] && return 0
@@ -131,4 +132,4 @@ DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq splatvane >"$work/apt.log" 
   || fail "apt-get remove failed: $(cat "$work/apt.log")"
 listing >"$work/after"
 diff -u "$work/before" "$work/after" || fail "the removal left something behind under /usr"
-echo "lintian: $(grep -c '^W:' "$work/lintian" || true) warnings, no errors; installed, played by $player at twice the scale, removed cleanly"
+echo "lintian: $(grep -c '^W:' "$work/lintian" || true) warnings, no errors; installed, played by $player at the fitted scale, removed cleanly"

@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view kScaleOption = "--scale";
 
-std::optional<int> WholeScale(std::string_view text) {
+std::optional<int> WholeNumber(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kLargestScale) {
@@ -18,19 +18,21 @@ std::optional<int> WholeScale(std::string_view text) {
 }
 
 CommandLine Refused(std::string complaint) {
-  return {CommandLine::Action::Refuse, std::nullopt,
-          "splatvane: " + std::move(complaint) + "\nTry 'splatvane --help' for the options."};
+  CommandLine line;
+  line.action = CommandLine::Action::Refuse;
+  line.complaint = "splatvane: " + std::move(complaint) + "\nTry 'splatvane --help' for the options.";
+  return line;
 }
 
-// Takes the scale's value into the command line; false when it is no scale.
-bool TakeScale(std::string_view value, CommandLine& line) {
-  if (value == "auto") {
-    line.scale.reset();
-    return true;
-  }
-  line.scale = WholeScale(value);
-  return line.scale.has_value();
+// The scale a value names, or nothing when it names none.
+std::optional<ScaleChoice> ScaleNamed(std::string_view value) {
+  if (value == "fit") return ScaleChoice{ScaleChoice::Kind::Fit, 1};
+  if (value == "auto") return ScaleChoice{ScaleChoice::Kind::LargestWhole, 1};
+  if (const std::optional<int> factor = WholeNumber(value)) return ScaleChoice{ScaleChoice::Kind::Whole, *factor};
+  return std::nullopt;
 }
+
+std::string ScaleValues() { return "fit, auto or a whole number 1.." + std::to_string(kLargestScale); }
 
 }  // namespace
 
@@ -43,14 +45,15 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
       help = true;
     } else if (argument == "--version") {
       version = true;
+    } else if (argument == "--window") {
+      line.windowed = true;
     } else if (argument == kScaleOption || argument.starts_with("--scale=")) {
       const bool joined = argument != kScaleOption;
-      if (!joined && i + 1 == arguments.size()) return Refused("--scale needs a value: auto or a whole number 1.." + std::to_string(kLargestScale));
+      if (!joined && i + 1 == arguments.size()) return Refused("--scale needs a value: " + ScaleValues());
       const std::string_view value = joined ? argument.substr(kScaleOption.size() + 1) : arguments[++i];
-      if (!TakeScale(value, line)) {
-        return Refused("--scale takes auto or a whole number 1.." + std::to_string(kLargestScale) + ", not '" +
-                       std::string(value) + "'");
-      }
+      const std::optional<ScaleChoice> scale = ScaleNamed(value);
+      if (!scale) return Refused("--scale takes " + ScaleValues() + ", not '" + std::string(value) + "'");
+      line.scale = *scale;
     } else if (argument.starts_with("-")) {
       return Refused("unknown option '" + std::string(argument) + "'");
     } else {
@@ -63,18 +66,23 @@ CommandLine ParseCommandLine(std::span<const std::string_view> arguments) {
 }
 
 std::string HelpText() {
-  return "Usage: splatvane [--scale N|auto]\n"
+  return "Usage: splatvane [--scale fit|auto|N] [--window]\n"
          "A paintball-tournament game: manage a team of seven on a tour of twenty countries\n"
          "and play its matches live.\n"
          "\n"
-         "  --scale N     show each pixel of the game as N x N pixels of the display (1.." +
+         "  --scale fit   the largest picture that fits the display, its shape kept, smoothly\n"
+         "                filtered (the default; 1.8 times on 1920 x 1080)\n"
+         "  --scale auto  the largest whole N at which the 800 x 600 picture fits\n"
+         "  --scale N     show each pixel of the game as a sharp N x N square (1.." +
          std::to_string(kLargestScale) +
-         ")\n"
-         "  --scale auto  the largest N at which the 800 x 600 picture fits the display\n"
-         "                (the default)\n"
+         "); a scale too\n"
+         "                large for the display gives way to the largest that fits\n"
+         "  --window      start in a normal, resizable window instead of over the whole\n"
+         "                display; its close button ends the game\n"
          "  --help        show this help and end\n"
          "  --version     show the version and end\n"
          "\n"
+         "F11 or Alt+Enter switches between the whole display and a window at any moment.\n"
          "The career is saved in datarecord.dat in the working folder; the installed command\n"
          "runs the game in ${XDG_DATA_HOME:-~/.local/share}/splatvane/.\n";
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/scaling.h"
+
 namespace platform {
 
 inline constexpr int kLargestScale = 16;
@@ -12,8 +14,10 @@ inline constexpr int kLargestScale = 16;
 struct CommandLine {
   enum class Action { Play, ShowHelp, ShowVersion, Refuse };
   Action action = Action::Play;
-  // How many display pixels show one pixel of the game each way; none: the largest that fits.
-  std::optional<int> scale;
+  // How large the picture is shown.
+  ScaleChoice scale;
+  // In a normal window rather than over the whole display.
+  bool windowed = false;
   // Why the command line was refused, to be told on the error output.
   std::string complaint;
 };

@@ -17,9 +17,15 @@ int Play(const platform::CommandLine& line) {
     std::fprintf(stderr, "Splatvane cannot start: %s\n", SDL_GetError());
     return 1;
   }
+  if (const auto refused = platform::RefusedVideoDriver(SDL_GetCurrentVideoDriver(), SDL_getenv("SDL_VIDEODRIVER") != nullptr,
+                                                        SDL_getenv("DISPLAY"), SDL_getenv("WAYLAND_DISPLAY"))) {
+    std::fprintf(stderr, "%s\n", refused->c_str());
+    SDL_Quit();
+    return 1;
+  }
   int status = 0;
   {
-    platform::SdlHost host(platform::RunningProgramFolder(), line.scale);
+    platform::SdlHost host(platform::RunningProgramFolder(), line.scale, line.windowed);
     if (!host.Ready()) {
       status = 1;
     } else {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "shell/program.h"
 
@@ -16,81 +17,128 @@ std::string RunningProgramFolder() {
   return folder;
 }
 
-SdlHost::SdlHost(std::string program_folder, std::optional<int> scale) : program_folder_(std::move(program_folder)) {
+SDL_Rect DisplayOf(SDL_Window* window, bool usable) {
+  const int index = window ? std::max(0, SDL_GetWindowDisplayIndex(window)) : 0;
   SDL_Rect display{0, 0, 800, 600};
-  if (SDL_GetDisplayBounds(0, &display) != 0 || display.w < 1 || display.h < 1) display = {0, 0, 800, 600};
-  scaling_.Factor = std::max(1, scale.value_or(LargestScaleFitting(display.w, display.h)));
-  window_ = SDL_CreateWindow(shell::kProgramTitle, display.x, display.y, display.w, display.h,
-                             SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+  const int failed = usable ? SDL_GetDisplayUsableBounds(index, &display) : SDL_GetDisplayBounds(index, &display);
+  if (failed != 0 || display.w < 1 || display.h < 1) display = {0, 0, 800, 600};
+  return display;
+}
+
+std::optional<std::string> RefusedVideoDriver(const char* driver, bool chosen_by_player, const char* display,
+                                              const char* wayland_display) {
+  if (chosen_by_player || !driver) return std::nullopt;
+  const std::string_view name(driver);
+  if (name != "offscreen" && name != "dummy") return std::nullopt;
+  const auto set = [](const char* value) { return value && *value; };
+  std::string why;
+  if (set(display)) {
+    why = "cannot open the display DISPLAY=" + std::string(display);
+  } else if (set(wayland_display)) {
+    why = "cannot open the display WAYLAND_DISPLAY=" + std::string(wayland_display);
+  } else {
+    why = "there is no display to show the game on: neither DISPLAY nor WAYLAND_DISPLAY is set";
+  }
+  return "splatvane: " + why + ".\nStart it on a desktop, or choose a video driver with SDL_VIDEODRIVER.";
+}
+
+namespace {
+
+// A window of about three quarters of the display's usable part, in its middle.
+SDL_Rect WindowedPlace(SDL_Window* window) {
+  const SDL_Rect usable = DisplayOf(window, true);
+  const int width = usable.w * 3 / 4, height = usable.h * 3 / 4;
+  return {usable.x + (usable.w - width) / 2, usable.y + (usable.h - height) / 2, width, height};
+}
+
+// Where the video driver can take the window's pixels itself (X11 through shared memory),
+// SDL would still put them on a texture of its renderer and present the whole window at
+// every change, on a software renderer at a cost of several percent of a core; the game
+// sends only the parts that changed, so it asks for the driver's own. Where there is none
+// (Wayland), SDL's texture is the only way.
+void UseDisplaysOwnPixels() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return;
+  const std::string_view name(driver);
+  if (name == "x11" || name == "offscreen") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
+// The smallest window the player can make: the picture is still large enough to read.
+constexpr int kLeastWindowWidth = 400;
+constexpr int kLeastWindowHeight = 300;
+
+}  // namespace
+
+SdlHost::SdlHost(std::string program_folder, ScaleChoice scale, bool windowed)
+    : program_folder_(std::move(program_folder)), scale_choice_(scale), windowed_(windowed) {
+  const SDL_Rect display = DisplayOf(nullptr, false);
+  const int largest = LargestScaleFitting(display.w, display.h);
+  if (scale.kind == ScaleChoice::Kind::Whole && scale.factor > largest) {
+    std::fprintf(stderr, "splatvane: --scale %d does not fit the %d x %d display; showing the game at scale %d\n",
+                 scale.factor, display.w, display.h, largest);
+  }
+  UseDisplaysOwnPixels();
+  const SDL_Rect place = windowed ? WindowedPlace(nullptr) : display;
+  window_ = SDL_CreateWindow(shell::kProgramTitle, place.x, place.y, place.w, place.h,
+                             SDL_WINDOW_SHOWN | (windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS));
   if (!window_) {
     std::fprintf(stderr, "Splatvane: cannot open the window (%s)\n", SDL_GetError());
     return;
   }
+  SDL_SetWindowMinimumSize(window_, kLeastWindowWidth, kLeastWindowHeight);
   error_fonts_.LoadFrom(program_folder_ + "/fonts");
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  int width = 0, height = 0;
+  SDL_GetWindowSize(window_, &width, &height);
+  FitToWindow(width, height);
   SDL_StartTextInput();
   Redraw();
 }
 
 SdlHost::~SdlHost() {
-  if (texture_) SDL_DestroyTexture(texture_);
-  if (error_texture_) SDL_DestroyTexture(error_texture_);
-  if (renderer_) SDL_DestroyRenderer(renderer_);
   if (window_) SDL_DestroyWindow(window_);
 }
 
-shell::WindowSize SdlHost::ClientSize() const {
-  int width = 800, height = 600;
-  if (window_) SDL_GetWindowSize(window_, &width, &height);
-  return scaling_.GameArea(width, height);
-}
-
-SDL_Rect SdlHost::OnWindow(gfx::Point at, int width, int height) const {
-  return {scaling_.ToWindow(at.x), scaling_.ToWindow(at.y), scaling_.ToWindow(width), scaling_.ToWindow(height)};
-}
+shell::WindowSize SdlHost::ClientSize() const { return Scale().GameArea(); }
 
 void SdlHost::Present(const gfx::Picture& frame, int left, int top) {
-  if (!renderer_) return;
-  // A still screen draws the same picture every tick: showing it again would only cost the
-  // copy of the whole window, ten times a second.
-  if (have_frame_ && left == frame_left_ && top == frame_top_ && frame.Width() == texture_width_ &&
-      frame.Height() == texture_height_ && frame.Pixels() == shown_pixels_) {
-    return;
-  }
-  if (!texture_ || texture_width_ != frame.Width() || texture_height_ != frame.Height()) {
-    if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, frame.Width(),
-                                 frame.Height());
-    texture_width_ = frame.Width();
-    texture_height_ = frame.Height();
-    // Each game pixel stays one sharp square however large it is shown.
-    if (texture_) SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
-  }
-  if (!texture_) return;
-  SDL_UpdateTexture(texture_, nullptr, frame.Pixels().data(), frame.Width() * 4);
-  shown_pixels_ = frame.Pixels();
-  frame_left_ = left;
-  frame_top_ = top;
-  have_frame_ = true;
+  picture_.ShowFrame(frame, {left, top});
   Redraw();
 }
 
+void SdlHost::FitToWindow(int width, int height) {
+  picture_.Fit(Scaling::For(scale_choice_, width, height));
+  ShowErrorBox();
+}
+
 void SdlHost::Redraw() {
-  if (!renderer_) return;
-  SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
-  SDL_RenderClear(renderer_);
-  if (have_frame_ && texture_) {
-    const SDL_Rect place = OnWindow({frame_left_, frame_top_}, texture_width_, texture_height_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &place);
+  if (!window_) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (!surface) return;
+  if (surface->w != Scale().WindowWidth() || surface->h != Scale().WindowHeight()) FitToWindow(surface->w, surface->h);
+  // The game's pixels are 0x00RRGGBB, which most displays take as they are.
+  const Uint32 format = surface->format->format;
+  const bool direct = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+  std::uint32_t* pixels = static_cast<std::uint32_t*>(surface->pixels);
+  int pitch = surface->pitch / 4;
+  if (!direct) {
+    staging_.resize(static_cast<std::size_t>(surface->w) * static_cast<std::size_t>(surface->h));
+    pixels = staging_.data();
+    pitch = surface->w;
   }
-  if (error_box_.IsOpen() && error_texture_) {
-    const shell::WindowSize window = ClientSize();
-    const gfx::Point at = error_box_.PlaceIn(window.width, window.height);
-    const SDL_Rect place = OnWindow(at, error_box_.Image().Width(), error_box_.Image().Height());
-    SDL_RenderCopy(renderer_, error_texture_, nullptr, &place);
+  const std::vector<WindowRect> drawn = picture_.Paint(pixels, pitch);
+  std::vector<SDL_Rect> rects;
+  rects.reserve(drawn.size());
+  for (const WindowRect& part : drawn) {
+    rects.push_back({part.x, part.y, part.width, part.height});
+    if (direct) continue;
+    const std::size_t from = static_cast<std::size_t>(part.y) * static_cast<std::size_t>(pitch) + static_cast<std::size_t>(part.x);
+    SDL_ConvertPixels(part.width, part.height, SDL_PIXELFORMAT_RGB888, staging_.data() + from, pitch * 4, format,
+                      static_cast<Uint8*>(surface->pixels) + part.y * surface->pitch + part.x * surface->format->BytesPerPixel,
+                      surface->pitch);
   }
-  SDL_RenderPresent(renderer_);
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  if (!rects.empty()) SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
 }
 
 void SdlHost::SetCaption(const std::string& caption) {
@@ -102,29 +150,51 @@ void SdlHost::SetCaption(const std::string& caption) {
 void SdlHost::SetBackground(shell::WindowBackground) {}
 
 void SdlHost::SetBordered(bool bordered) {
+  game_bordered_ = bordered;
+  ApplyBorder();
+}
+
+void SdlHost::ApplyBorder() {
   if (!window_) return;
-  SDL_SetWindowBordered(window_, bordered ? SDL_TRUE : SDL_FALSE);
-  SDL_SetWindowResizable(window_, bordered ? SDL_TRUE : SDL_FALSE);
+  const SDL_bool bordered = windowed_ || game_bordered_ ? SDL_TRUE : SDL_FALSE;
+  SDL_SetWindowBordered(window_, bordered);
+  SDL_SetWindowResizable(window_, bordered);
+}
+
+void SdlHost::ToggleWindowed() {
+  if (!window_) return;
+  if (windowed_) {
+    SDL_Rect place{};
+    SDL_GetWindowPosition(window_, &place.x, &place.y);
+    SDL_GetWindowSize(window_, &place.w, &place.h);
+    window_place_ = place;
+  }
+  windowed_ = !windowed_;
+  ApplyBorder();
+  PlaceWindow();
+  Redraw();
+}
+
+void SdlHost::PlaceWindow() {
+  const SDL_Rect place = windowed_ ? window_place_.value_or(WindowedPlace(window_)) : DisplayOf(window_, false);
+  SDL_SetWindowSize(window_, place.w, place.h);
+  SDL_SetWindowPosition(window_, place.x, place.y);
 }
 
 void SdlHost::ShowError(const std::string& title, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-  const bool was_open = error_box_.IsOpen();
   error_box_.Open(title, text);
-  if (was_open) return;
-  UploadErrorBox();
+  ShowErrorBox();
   Redraw();
 }
 
-void SdlHost::UploadErrorBox() {
-  if (error_texture_) SDL_DestroyTexture(error_texture_);
-  error_texture_ = nullptr;
-  if (!renderer_ || !error_box_.IsOpen()) return;
-  const gfx::Picture& box = error_box_.Image();
-  error_texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STATIC, box.Width(), box.Height());
-  if (!error_texture_) return;
-  SDL_SetTextureScaleMode(error_texture_, SDL_ScaleModeNearest);
-  SDL_UpdateTexture(error_texture_, nullptr, box.Pixels().data(), box.Width() * 4);
+void SdlHost::ShowErrorBox() {
+  if (!error_box_.IsOpen()) {
+    picture_.ShowBox(nullptr, {});
+    return;
+  }
+  const shell::WindowSize area = ClientSize();
+  picture_.ShowBox(&error_box_.Image(), error_box_.PlaceIn(area.width, area.height));
 }
 
 bool SdlHost::ErrorBoxTakes(const SDL_Event& event) {
@@ -150,7 +220,7 @@ bool SdlHost::ErrorBoxTakes(const SDL_Event& event) {
     case SDL_TEXTINPUT: return true;
     default: return false;
   }
-  UploadErrorBox();
+  ShowErrorBox();
   Redraw();
   return true;
 }
@@ -200,6 +270,13 @@ std::optional<char> TypedControlOf(SDL_Keycode key) {
   }
 }
 
+// F11, or Alt with Enter, as most desktop programs take them.
+bool SwitchesWindow(const SDL_Event& event) {
+  if (event.type != SDL_KEYDOWN || event.key.repeat) return false;
+  const SDL_Keycode key = event.key.keysym.sym;
+  return key == SDLK_F11 || ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT));
+}
+
 // Typed text arrives as UTF-8; the game's texts are Latin-1.
 void TypeText(const char* utf8, shell::Program& program) {
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
@@ -216,14 +293,27 @@ void TypeText(const char* utf8, shell::Program& program) {
 }  // namespace
 
 void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
+  // The switch between the window and the whole display comes first: it keeps the error box.
+  if (SwitchesWindow(event)) {
+    ToggleWindowed();
+    return;
+  }
   if (ErrorBoxTakes(event)) return;
   switch (event.type) {
     case SDL_QUIT: Quit(); break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-        program.CloseWindow();
-      } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        // A window the player asked for closes as the title's normal window does: the game ends.
+        if (windowed_) {
+          Quit();
+        } else {
+          program.CloseWindow();
+        }
+      } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         Redraw();
+      } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        Redraw();
+        SDL_UpdateWindowSurface(window_);
       }
       break;
     case SDL_MOUSEBUTTONDOWN:

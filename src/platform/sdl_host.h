@@ -9,6 +9,7 @@
 #include "platform/disk_files.h"
 #include "platform/error_box.h"
 #include "platform/scaling.h"
+#include "platform/window_picture.h"
 #include "shell/host.h"
 
 namespace shell { class Program; }
@@ -38,12 +39,12 @@ class SdlAudio : public shell::AudioOutput {
   std::uint64_t silent_clock_ = 0;
 };
 
-// One window for every screen, borderless over the whole display. At a scale above 1 every
-// pixel of the game shows as a square of that many display pixels each way.
+// One window for every screen: borderless over the whole display, or a normal window beside
+// the player's others; F11 and Alt+Enter switch between the two at any moment. The picture is
+// shown at the scale the player chose, and only what changed goes to the display.
 class SdlHost : public shell::Host {
  public:
-  // Without a scale: the largest at which the picture fits the display.
-  explicit SdlHost(std::string program_folder, std::optional<int> scale = std::nullopt);
+  SdlHost(std::string program_folder, ScaleChoice scale = {}, bool windowed = false);
   ~SdlHost() override;
 
   bool Ready() const { return window_ != nullptr; }
@@ -66,37 +67,50 @@ class SdlHost : public shell::Host {
   bool RunOnce(shell::Program& program);
   // Runs the game until it ends, asleep between one timer and the next unless woken by input.
   void Run(shell::Program& program);
-  int Scale() const { return scaling_.Factor; }
+
+  const Scaling& Scale() const { return picture_.Scale(); }
+  bool Windowed() const { return windowed_; }
+  // Between the whole display and a window, as F11 does.
+  void ToggleWindowed();
+  SDL_Window* Window() const { return window_; }
 
  private:
   void Handle(const SDL_Event& event, shell::Program& program);
+  // Draws what changed since the last time onto the window and shows it.
   void Redraw();
+  void FitToWindow(int width, int height);
+  void PlaceWindow();
+  void ApplyBorder();
   // While the error box is open it takes the mouse and the keys; true when it took the event.
   bool ErrorBoxTakes(const SDL_Event& event);
-  void UploadErrorBox();
+  void ShowErrorBox();
   void SleepUntil(std::optional<std::uint64_t> due) const;
-  // A rectangle of the game's client area on the window.
-  SDL_Rect OnWindow(gfx::Point at, int width, int height) const;
-  gfx::Point InGame(int window_x, int window_y) const { return scaling_.ToGame(window_x, window_y); }
+  gfx::Point InGame(int window_x, int window_y) const { return Scale().ToGame(window_x, window_y); }
 
   std::string program_folder_;
-  Scaling scaling_;
+  ScaleChoice scale_choice_;
+  bool windowed_ = false;
+  bool game_bordered_ = false;
+  // Where the window was, to go back there from the whole display.
+  std::optional<SDL_Rect> window_place_;
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  SDL_Texture* error_texture_ = nullptr;
-  int texture_width_ = 0;
-  int texture_height_ = 0;
-  int frame_left_ = 0;
-  int frame_top_ = 0;
-  bool have_frame_ = false;
-  std::vector<std::uint32_t> shown_pixels_;
+  WindowPicture picture_;
+  // The window's pixels in the display's own format, when it is not the game's.
+  std::vector<std::uint32_t> staging_;
   bool quitting_ = false;
   SdlAudio audio_;
   DiskFiles files_;
   gfx::FontLibrary error_fonts_;
   ErrorBox error_box_{error_fonts_};
 };
+
+// The display and the usable part of it (without the desktop's panels) of the window.
+SDL_Rect DisplayOf(SDL_Window* window, bool usable);
+
+// Why the game will not play with this video driver, or nothing: SDL falls back to drivers
+// that show nothing when there is no display, unless the player chose one.
+std::optional<std::string> RefusedVideoDriver(const char* driver, bool chosen_by_player, const char* display,
+                                              const char* wayland_display);
 
 // The folder of the running program, without a trailing slash.
 std::string RunningProgramFolder();
