@@ -129,8 +129,8 @@ class TouchWalk(walk_common.Walk):
     def price_before_paying(self):
         label, cash = self.pixels(PRICE_LABEL), self.pixels(CASH)
         self.hold(UPGRADE)
+        self.wait(lambda: self.pixels(PRICE_LABEL) != label, 'a held finger to show the price')
         self.shot('price-held')
-        self.check(self.pixels(PRICE_LABEL) != label, 'a held finger shows the price')
         self.check(self.pixels(CASH) == cash, 'a held finger spends nothing')
         self.slide((625, 300))
         self.lift()
@@ -156,7 +156,7 @@ class TouchWalk(walk_common.Walk):
             self.slide((450, y), in_picture=False)
         self.lift()
         self.shot('help-swiped')
-        self.check(self.pixels(HELP_BOX, in_picture=False) != box, 'a swipe scrolls the help text')
+        self.wait(lambda: self.pixels(HELP_BOX, in_picture=False) != box, 'a swipe to scroll the help text')
         self.tap(HELP_CANCEL, in_picture=False)
         self.wait_title('Team Page')
 
@@ -202,14 +202,15 @@ class TouchWalk(walk_common.Walk):
         time.sleep(0.3)
         panel = self.pixels(PANEL)
         self.tap(STRIP_PLAYER_2)
-        self.check(self.pixels(PANEL) != panel, 'a tap on the strip selects a player')
+        self.wait(lambda: self.pixels(PANEL) != panel, 'a tap on the strip to select a player')
         # A held finger shows the path; over a bunker it is red, and lifted there it orders
         # nothing; a clear one is taken.
-        away = self.red_pixels(FIELD)
+        away, unpointed = self.red_pixels(FIELD), self.pixels(FIELD)
         refused = clear = None
         for y in range(60, 440, 40):
             for x in range(120, 780, 60):
                 self.hold((x, y))
+                self.wait(lambda: self.pixels(FIELD) != unpointed, 'the path to show')
                 red = self.red_pixels(FIELD)
                 if red > away + 10 and refused is None:
                     refused = (x, y)
@@ -218,6 +219,7 @@ class TouchWalk(walk_common.Walk):
                     clear = (x, y)
                 self.slide((400, 520))
                 self.lift()
+                self.wait(lambda: self.pixels(FIELD) == unpointed, 'the path to go')
                 if refused and clear:
                     break
             if refused and clear:
@@ -235,7 +237,7 @@ class TouchWalk(walk_common.Walk):
         field = self.pixels(FIELD)
         self.tap(PAUSE, settle=1.5)
         self.shot('match-running')
-        self.check(self.pixels(FIELD) != field, 'the match runs after the pause is pressed')
+        self.wait(lambda: self.pixels(FIELD) != field, 'the match to run after the pause is pressed')
         self.check(self.browser.title == 'Game On', 'the match plays on')
 
 

@@ -37,6 +37,12 @@ var Layout = (function () {
   // page's edge to the picture's, and the canvas takes the rest.
   layout.arrange = function () {
     var page = viewport();
+    var touch = document.body.classList.contains('touch');
+    // The browser tells of many changes that move nothing: the picture is drawn again only
+    // when its place did change.
+    var seen = [page.width, page.height, window.devicePixelRatio, touch].join();
+    if (seen === layout.seen) return;
+    layout.seen = seen;
     var acrossScale = scaleFitting(page.width - 2 * BAND, page.height);
     var uprightScale = scaleFitting(page.width, page.height - 2 * BAND);
     layout.across = acrossScale >= uprightScale;
