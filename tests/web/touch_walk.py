@@ -10,7 +10,8 @@ taps, its player renamed on the game's own keyboard; a held finger shows a price
 away does not spend; the help text swiped and left; the speed game drummed on the two pads to
 its top reward; the road into a match by taps, where a held finger shows the path, a player is
 selected, orders are given, fire and pause are pressed. A desktop window of 1920 x 1080 shows
-the picture 1.8 times as large. SPLATVANE_WALK_SHOTS=DIR keeps screenshots.
+the picture 1.8 times as large, and follows the window made smaller. SPLATVANE_WALK_SHOTS=DIR
+keeps screenshots.
 """
 import struct
 import sys
@@ -295,6 +296,12 @@ def desktop_window(browser, url):
     walk.no_control_over_picture()
     walk.shot('title')
     print('desktop 1920 x 1080: picture at scale %.4f, %s' % (scale, tuple(round(v, 1) for v in rect)))
+    # The window made smaller: the picture follows without a reload.
+    browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                            {'width': 1000, 'height': 560, 'deviceScaleFactor': 1, 'mobile': False})
+    walk.wait(lambda: walk.layout()['fit']['scale'] < 1, 'the picture to follow the window')
+    walk.picture_fits(1000, 560)
+    walk.no_control_over_picture()
 
 
 def main():
