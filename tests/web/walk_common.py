@@ -153,20 +153,27 @@ def send_on_time(browser, page_url, commands):
     socket_url = next(target['webSocketDebuggerUrl'] for target in targets
                       if target['type'] == 'page' and target['url'].startswith(page_url))
 
+    answered = [0]
+
     async def run():
         async with open_websocket_url(socket_url) as socket:
             async def drain():
                 while True:
-                    await socket.get_message()
+                    if 'id' in json.loads(await socket.get_message()):
+                        answered[0] += 1
             async with trio.open_nursery() as nursery:
                 nursery.start_soon(drain)
                 began = trio.current_time()
                 for number, (moment, method, params) in enumerate(commands):
                     await trio.sleep_until(began + moment)
                     await socket.send_message(json.dumps({'id': number + 1, 'method': method, 'params': params}))
-                await trio.sleep(0.5)
+                # Closing the connection would drop what the browser has not yet done.
+                with trio.move_on_after(60):
+                    while answered[0] < len(commands):
+                        await trio.sleep(0.05)
                 nursery.cancel_scope.cancel()
     trio.run(run)
+    return answered[0]
 
 
 def close_to(a, b, slack=1.0):

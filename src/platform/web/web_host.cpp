@@ -106,7 +106,7 @@ void WebHost::Frame() {
   const std::uint64_t now = NowMs();
   audio_.AdvanceSilently(now);
   program_->Advance(now);
-  touch_->AfterTimers(now);
+  if (!ErrorBoxOpen()) touch_->AfterTimers(now);
 }
 
 void WebHost::ExportCareer() {

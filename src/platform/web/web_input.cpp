@@ -164,11 +164,13 @@ EMSCRIPTEN_KEEPALIVE void splatvane_finger(int phase, int id, double page_x, dou
   platform::WebHost* host = platform::the_host;
   if (!host || !host->Touch()) return;
   const gfx::Point at = host->ToGame(page_x, page_y);
+  platform::TouchPointer& touch = *host->Touch();
   if (host->ErrorBoxOpen()) {
     if (phase == 0 || phase == 2) host->ErrorBoxMouse(phase == 0, at.x, at.y);
+    // A finger that was on the game when the box came up is done with.
+    if (phase >= 2) touch.FingerCancel(id);
     return;
   }
-  platform::TouchPointer& touch = *host->Touch();
   // A finger may wander a few CSS pixels, whatever the scale, and still be a tap.
   touch.SetWander(static_cast<int>(std::ceil(10.0 / web_window_scale())));
   switch (phase) {
