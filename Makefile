@@ -107,6 +107,7 @@ test-web: test-web-deps
 	$(MAKE) web WEB_WERROR=ON
 	bash tests/web/golden_under_node.sh build-emscripten/replay.js
 	/usr/bin/python3 tests/web/browser_walk.py build-web
+	/usr/bin/python3 tests/web/touch_walk.py build-web
 
 # The heaviest match tick under node, on one core.
 bench-web: web

@@ -405,6 +405,13 @@ void Memo::MouseUp() { dragging_thumb_ = false; }
 
 void Memo::Wheel(int steps) { ScrollTo(top_row_ - steps * kWheelRows); }
 
+void Memo::Swipe(int pixels) {
+  swiped_pixels_ += pixels;
+  const int rows = swiped_pixels_ / RowHeight();
+  swiped_pixels_ -= rows * RowHeight();
+  ScrollTo(top_row_ - rows);
+}
+
 // --- Memo: drawing -------------------------------------------------------------------------
 
 void Memo::Draw(Canvas& canvas) {

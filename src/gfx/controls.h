@@ -94,6 +94,9 @@ class Memo {
   void MouseUp();
   // Positive steps roll the wheel away from the user, which scrolls towards the top.
   void Wheel(int steps);
+  // A finger drawn over the text by `pixels` (down positive): the text follows it a whole
+  // row at a time, and what is left of a row is kept for the next move.
+  void Swipe(int pixels);
 
   TextPosition Caret() const { return caret_; }
   int TopRow() const { return top_row_; }
@@ -161,6 +164,7 @@ class Memo {
   TextPosition caret_;
   int caret_x_ = 0;  // the column the caret keeps on moving up and down
   int top_row_ = 0;
+  int swiped_pixels_ = 0;
   bool dragging_thumb_ = false;
   int thumb_grab_ = 0;
   // The text area's page, kept from one drawing to the next.

@@ -114,6 +114,13 @@ void TForm13::WindowWheel(int, int, int steps) {
   Repaint();
 }
 
+// A swipe that starts on the text box scrolls its text; elsewhere it moves nothing.
+void TForm13::WindowSwipe(int x, int y, int dy) {
+  if (!Memo1.Bounds().Contains(x, y)) return;
+  Memo1.Swipe(dy);
+  Repaint();
+}
+
 void TForm13::WindowEditKey(shell::EditKey key) {
   if (const auto memo_key = MemoKeyOf(key)) Memo1.PressKey(*memo_key);
   Repaint();

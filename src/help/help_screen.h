@@ -43,6 +43,7 @@ class TForm13 : public shell::Screen {
   void WindowMouseUp(shell::MouseButton button, int x, int y) override;
   void WindowMouseMove(int x, int y) override;
   void WindowWheel(int x, int y, int steps) override;
+  void WindowSwipe(int x, int y, int dy) override;
   void WindowEditKey(shell::EditKey key) override;
   void FormKeyPress(char key) override;
 

@@ -95,7 +95,12 @@ void Program::Advance(std::uint64_t now_ms) {
   now_ = now_ms;
   if (pictures_) pictures_->Trim();
   FireWhenDue(Form1().Timer2, [this] { Form1().Timer2Timer(); });
-  for (Screen* screen : screens_) FireWhenDue(screen->Timer1, [screen] { screen->Timer1Timer(); });
+  for (Screen* screen : screens_) {
+    FireWhenDue(screen->Timer1, [this, screen] {
+      if (screen == VisibleScreen()) ++ticks_shown_;
+      screen->Timer1Timer();
+    });
+  }
   UpdateWindow();
   ReportDamagedPictures();
 }
@@ -218,6 +223,12 @@ void Program::EditKeyPress(EditKey key) {
 
 void Program::Wheel(int x, int y, int steps) {
   if (Screen* screen = VisibleScreen()) Guarded([&] { screen->WindowWheel(x, y, steps); });
+  UpdateWindow();
+}
+
+void Program::Swipe(int from_x, int from_y, int dy) {
+  Screen* screen = VisibleScreen();
+  if (screen && screen->DrawsWholeWindow()) Guarded([&] { screen->WindowSwipe(from_x, from_y, dy); });
   UpdateWindow();
 }
 

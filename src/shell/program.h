@@ -63,6 +63,12 @@ class Program {
   void KeyPress(char key);
   void EditKeyPress(EditKey key);
   void Wheel(int x, int y, int steps);
+  // A finger moved over the window without pressing: `dy` pixels since its last move, from
+  // where it went down.
+  void Swipe(int from_x, int from_y, int dy);
+  // How many ticks the screen on show has run: a pointer moved before the count changed has
+  // been seen by a tick.
+  std::uint64_t TicksShown() const { return ticks_shown_; }
   // The window's close button; true when the program should end.
   bool CloseWindow();
 
@@ -136,6 +142,7 @@ class Program {
   career::CareerFile career_file_;
   std::uint64_t now_ = 0;
   std::uint64_t shown_serial_ = 0;
+  std::uint64_t ticks_shown_ = 0;
 
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<team::TForm2> form2_;

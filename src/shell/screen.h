@@ -71,6 +71,8 @@ class Screen {
   virtual void WindowMouseUp(MouseButton, int, int) {}
   virtual void WindowMouseMove(int, int) {}
   virtual void WindowWheel(int, int, int) {}
+  // A finger that went down at (x, y) moved `dy` pixels up or down without pressing.
+  virtual void WindowSwipe(int, int, int) {}
   virtual void WindowEditKey(EditKey) {}
 
   const std::optional<gfx::Picture>& LastFrame() const { return last_frame_; }

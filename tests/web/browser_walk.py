@@ -10,25 +10,19 @@ and a full storage refused with the game's own errors; a damaged stored career k
 console errors. Then a page folder with a sound missing shows why it cannot start.
 SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of every step there.
 """
-import base64
-import functools
-import http.server
 import json
 import os
 import shutil
 import sys
 import tempfile
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
+import walk_common
+from walk_common import RECORD_SIZE, serve
+
 WIDTH, HEIGHT = 1280, 800
-RECORD_SIZE = 1248
-SHOTS = os.environ.get('SPLATVANE_WALK_SHOTS')
 
 # Picture coordinates of what the walk presses.
 ANYWHERE = (400, 300)
@@ -42,110 +36,30 @@ FIELD = (0, 40, 800, 440)
 HELP_TOPIC, HELP_CANCEL, HELP_BOX = (40, 200), (98, 497), (208, 72, 745, 529)
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(folder):
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(QuietHandler, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, 'http://127.0.0.1:%d/' % server.server_address[1]
-
-
 def start_browser(downloads):
-    options = Options()
-    for flag in ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                 '--disable-background-networking', '--disable-component-update', '--disable-sync',
-                 '--autoplay-policy=user-gesture-required', '--user-data-dir=' + tempfile.mkdtemp(),
-                 '--window-size=%d,%d' % (WIDTH, HEIGHT)]:
-        options.add_argument(flag)
-    options.add_experimental_option('prefs', {'download.default_directory': downloads,
-                                              'download.prompt_for_download': False})
-    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-    browser = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+    browser = walk_common.start_browser(WIDTH, HEIGHT, downloads)
     browser.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
                             {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
-    browser.execute_cdp_cmd('Page.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
     return browser
 
 
-class Walk:
-    def __init__(self, browser, url):
-        self.browser, self.url, self.step = browser, url, 0
-
-    def check(self, condition, what):
-        if not condition:
-            self.shot('failed')
-            raise AssertionError(what)
-
-    def shot(self, name):
-        if SHOTS:
-            self.step += 1
-            self.browser.save_screenshot(os.path.join(SHOTS, '%02d-%s.png' % (self.step, name)))
-
-    def js(self, script, *args):
-        return self.browser.execute_script(script, *args)
-
-    def load(self):
-        self.browser.get(self.url)
-        self.wait(lambda: self.js('return window.splatvaneFirstPicture || 0') > 0, 'the first picture')
-        return self.js('return window.splatvaneFirstPicture')
-
-    def wait(self, done, what, seconds=10):
-        end = time.time() + seconds
-        while not done():
-            self.check(time.time() < end, 'waited in vain for ' + what)
-            time.sleep(0.05)
-
-    def wait_title(self, title, seconds=10):
-        self.wait(lambda: self.browser.title == title, 'the title "%s", not "%s"' % (title, self.browser.title), seconds)
-
-    # Presses and releases at picture coordinates: the picture's corner is at the canvas's
-    # centre less 400 x 300, as the game places it.
+class Walk(walk_common.Walk):
+    # Presses and releases at picture coordinates, or at the game window's.
     def click(self, at, button='left'):
-        self.click_window((WIDTH // 2 - 400 + at[0], HEIGHT // 2 - 300 + at[1]), button)
+        self.click_page(self.page_point(at), button)
 
     def click_window(self, at, button='left'):
+        self.click_page(self.page_point(at, in_picture=False), button)
+
+    def click_page(self, at, button='left'):
         x, y = at
         for kind in ('mouseMoved', 'mousePressed', 'mouseReleased'):
             self.browser.execute_cdp_cmd('Input.dispatchMouseEvent', {
                 'type': kind, 'x': x, 'y': y, 'button': 'none' if kind == 'mouseMoved' else button, 'clickCount': 1})
         time.sleep(0.25)
 
-    def key(self, key, code):
-        typed = {'text': key} if len(key) == 1 else {}
-        self.browser.execute_cdp_cmd('Input.dispatchKeyEvent', dict(type='keyDown', key=key, code=code, **typed))
-        self.browser.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': 'keyUp', 'key': key, 'code': code})
-
-    # A checksum of the canvas's pixels in a rectangle of the picture.
-    def pixels(self, area):
-        left, top, right, bottom = area
-        return self.pixels_window((WIDTH // 2 - 400 + left, HEIGHT // 2 - 300 + top,
-                                   WIDTH // 2 - 400 + right, HEIGHT // 2 - 300 + bottom))
-
     def pixels_window(self, area):
-        left, top, right, bottom = area
-        return self.js('''
-            const [x, y, w, h] = arguments;
-            const data = document.getElementById('canvas').getContext('2d').getImageData(x, y, w, h).data;
-            let hash = 2166136261;
-            for (let i = 0; i < data.length; ++i) hash = Math.imul(hash ^ data[i], 16777619) >>> 0;
-            return hash;''', left, top, right - left, bottom - top)
-
-    # Every byte the page loaded: the page itself and each file it fetched.
-    def page_weight(self):
-        return self.js('''
-            let total = performance.getEntriesByType('navigation')[0].encodedBodySize;
-            for (const entry of performance.getEntriesByType('resource')) total += entry.encodedBodySize;
-            return total;''')
-
-    def stored_career(self):
-        text = self.js("return localStorage.getItem('splatvane/datarecord.dat')")
-        return base64.b64decode(text) if text is not None else None
-
-    def error_text(self):
-        return self.js("return document.getElementById('error-text').textContent")
+        return self.pixels(area, in_picture=False)
 
     def dismiss_error(self):
         self.key('Enter', 'Enter')
@@ -193,8 +107,9 @@ class Walk:
         # The help screen is laid out in the window: a topic, the wheel in its box, CANCEL.
         self.click_window(HELP_TOPIC)
         box = self.pixels_window(HELP_BOX)
+        x, y = self.page_point((400, 300), in_picture=False)
         self.browser.execute_cdp_cmd('Input.dispatchMouseEvent', {
-            'type': 'mouseWheel', 'x': 400, 'y': 300, 'deltaX': 0, 'deltaY': 300})
+            'type': 'mouseWheel', 'x': x, 'y': y, 'deltaX': 0, 'deltaY': 300})
         time.sleep(0.3)
         self.shot('help')
         self.check(self.pixels_window(HELP_BOX) != box, 'the wheel scrolls the help text')
@@ -303,9 +218,6 @@ class Walk:
         self.check(len(shown) >= 5, 'the game goes on after the tab comes back: %s' % shown)
         gaps = [later - earlier for earlier, later in zip(shown, shown[1:])]
         self.check(min(gaps) > 50, 'no burst of ticks after the tab comes back: %s' % gaps)
-
-    def console_errors(self):
-        return [entry['message'] for entry in self.browser.get_log('browser') if entry['level'] == 'SEVERE']
 
 
 def missing_sound_is_told(browser, page):

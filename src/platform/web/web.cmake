@@ -31,18 +31,20 @@ target_include_directories(splatvane_game SYSTEM PRIVATE ${HEADER_LINKS})
 
 file(GLOB WEB_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/web/*.cpp)
 set(WEB_LIBRARY ${CMAKE_SOURCE_DIR}/src/platform/web/web_library.js)
-add_executable(splatvane ${WEB_PLATFORM_SOURCES} src/platform/error_box.cpp src/platform/disk_files.cpp)
+add_executable(splatvane ${WEB_PLATFORM_SOURCES} src/platform/error_box.cpp src/platform/disk_files.cpp
+  src/platform/touch_pointer.cpp)
 target_link_libraries(splatvane PRIVATE splatvane_game)
 target_link_options(splatvane PRIVATE
   --js-library ${WEB_LIBRARY} -sENVIRONMENT=web -sFORCE_FILESYSTEM=1
-  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_splatvane_mix,_splatvane_export_career,_splatvane_import_career,_splatvane_career_file_size"
+  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_splatvane_mix,_splatvane_export_career,_splatvane_import_career,_splatvane_career_file_size,_splatvane_finger,_splatvane_pad"
   "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency")
 set_target_properties(splatvane PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${SPLATVANE_WEB_DIR}
   LINK_DEPENDS ${WEB_LIBRARY})
 
 # The page folder: the page, its script, the module, and the game's files beside them, also
 # packed into one file with its index, which is what the page fetches.
-set(PAGE_FILES src/platform/web/index.html src/platform/web/page.js assets/icon/splatvane.png)
+set(PAGE_FILES src/platform/web/index.html src/platform/web/page.js src/platform/web/layout.js src/platform/web/touch.js
+  assets/icon/splatvane.png)
 set(GAME_FILE_PAIRS "")
 foreach(file ${WAVE_FILES} ${HELP_FILES})
   get_filename_component(name ${file} NAME)
@@ -65,7 +67,8 @@ assemble_game_files(${SPLATVANE_WEB_DIR})
 add_custom_command(
   OUTPUT ${SPLATVANE_WEB_DIR}/.page-stamp
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SPLATVANE_WEB_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different src/platform/web/index.html src/platform/web/page.js ${SPLATVANE_WEB_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different src/platform/web/index.html src/platform/web/page.js
+          src/platform/web/layout.js src/platform/web/touch.js ${SPLATVANE_WEB_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different assets/icon/splatvane.png ${SPLATVANE_WEB_DIR}/icon.png
   COMMAND ${CMAKE_COMMAND} -E touch ${SPLATVANE_WEB_DIR}/.page-stamp
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}

@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "career/io_error.h"
@@ -38,6 +39,12 @@ WebHost::WebHost(std::string program_folder) : program_folder_(std::move(program
 }
 
 shell::WindowSize WebHost::ClientSize() const { return {web_client_width(), web_client_height()}; }
+
+gfx::Point WebHost::ToGame(double page_x, double page_y) const {
+  const double scale = web_window_scale();
+  return {static_cast<int>(std::floor((page_x - web_window_left()) / scale)),
+          static_cast<int>(std::floor((page_y - web_window_top()) / scale))};
+}
 
 namespace {
 
@@ -99,6 +106,7 @@ void WebHost::Frame() {
   const std::uint64_t now = NowMs();
   audio_.AdvanceSilently(now);
   program_->Advance(now);
+  if (!ErrorBoxOpen()) touch_->AfterTimers(now);
 }
 
 void WebHost::ExportCareer() {

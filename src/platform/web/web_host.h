@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/error_box.h"
+#include "platform/touch_pointer.h"
 #include "platform/web/browser_files.h"
 #include "shell/host.h"
 
@@ -34,7 +36,8 @@ class WebAudio : public shell::AudioOutput {
   std::uint64_t silent_clock_ = 0;
 };
 
-// The canvas that fills the browser window: the client area is the window in CSS pixels.
+// The canvas between the page's bands: the game's window is the canvas seen at the scale that
+// fits the 800 x 600 picture in it, and the page's points are taken back to its pixels.
 class WebHost : public shell::Host {
  public:
   explicit WebHost(std::string program_folder);
@@ -70,12 +73,17 @@ class WebHost : public shell::Host {
   void ImportCareer(const std::uint8_t* bytes, int length);
 
   shell::Program* GameProgram() const { return program_; }
+  // The game pixel under a point of the page (CSS pixels), also outside the game's window.
+  gfx::Point ToGame(double page_x, double page_y) const;
+  // Fingers on the picture and the pads, once the game runs.
+  TouchPointer* Touch() { return touch_ ? &*touch_ : nullptr; }
 
  private:
   void ShowErrorBox();
 
   std::string program_folder_;
   shell::Program* program_ = nullptr;
+  std::optional<TouchPointer> touch_;
   std::vector<std::uint32_t> rgba_;
   WebAudio audio_;
   BrowserFiles files_;

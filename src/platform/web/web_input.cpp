@@ -1,12 +1,14 @@
-// The page's mouse, wheel and keys, passed to the game as the desktop's window passes them,
-// and the browser's frames that drive its clock.
+// The page's mouse, wheel, keys and fingers, passed to the game as the desktop's window passes
+// them, in the game's pixels, and the browser's frames that drive its clock.
 #include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 
+#include <cmath>
 #include <cstring>
 #include <optional>
 
 #include "platform/web/web_host.h"
+#include "platform/web/web_page.h"
 #include "shell/program.h"
 
 namespace platform {
@@ -29,14 +31,14 @@ std::optional<shell::MouseButton> ButtonOf(unsigned short button) {
 EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
   auto& host = *static_cast<WebHost*>(data);
   const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
-  const int x = static_cast<int>(event->clientX), y = static_cast<int>(event->clientY);
+  const gfx::Point at = host.ToGame(event->clientX, event->clientY);
   if (host.ErrorBoxOpen()) {
-    if (event->button == 0) host.ErrorBoxMouse(down, x, y);
+    if (event->button == 0) host.ErrorBoxMouse(down, at.x, at.y);
   } else if (const auto button = ButtonOf(event->button)) {
     if (down) {
-      host.GameProgram()->MouseDown(x, y, *button);
+      host.GameProgram()->MouseDown(at.x, at.y, *button);
     } else {
-      host.GameProgram()->MouseUp(x, y, *button);
+      host.GameProgram()->MouseUp(at.x, at.y, *button);
     }
   }
   // A press is the game's alone: no text selection, no focus moving.
@@ -45,7 +47,8 @@ EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
 
 EM_BOOL MouseMove(int, const EmscriptenMouseEvent* event, void* data) {
   auto& host = *static_cast<WebHost*>(data);
-  if (!host.ErrorBoxOpen()) host.GameProgram()->MouseMove(static_cast<int>(event->clientX), static_cast<int>(event->clientY));
+  const gfx::Point at = host.ToGame(event->clientX, event->clientY);
+  if (!host.ErrorBoxOpen()) host.GameProgram()->MouseMove(at.x, at.y);
   return EM_FALSE;
 }
 
@@ -61,7 +64,8 @@ EM_BOOL Wheel(int, const EmscriptenWheelEvent* event, void* data) {
   gathered -= steps;
   if (!host.ErrorBoxOpen()) {
     // Down the page is up the wheel: the game counts steps away from the player.
-    host.GameProgram()->Wheel(static_cast<int>(event->mouse.clientX), static_cast<int>(event->mouse.clientY), -steps);
+    const gfx::Point at = host.ToGame(event->mouse.clientX, event->mouse.clientY);
+    host.GameProgram()->Wheel(at.x, at.y, -steps);
   }
   return EM_TRUE;
 }
@@ -129,6 +133,7 @@ EM_BOOL AnimationFrame(double, void* data) {
 
 void WebHost::Run(shell::Program& program) {
   program_ = &program;
+  touch_.emplace(program);
   the_host = this;
   emscripten_set_mousedown_callback("#canvas", this, EM_TRUE, MouseButton);
   emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE, MouseButton);
@@ -151,6 +156,41 @@ EMSCRIPTEN_KEEPALIVE const float* splatvane_mix(int count) {
     return silence.data();
   }
   return platform::the_host->PageAudio().Mix(count);
+}
+
+// A finger on the canvas (CSS pixels of the page): 0 down, 1 moved, 2 lifted, 3 taken back by
+// the browser. Over the error box a finger is its mouse.
+EMSCRIPTEN_KEEPALIVE void splatvane_finger(int phase, int id, double page_x, double page_y) {
+  platform::WebHost* host = platform::the_host;
+  if (!host || !host->Touch()) return;
+  const gfx::Point at = host->ToGame(page_x, page_y);
+  platform::TouchPointer& touch = *host->Touch();
+  if (host->ErrorBoxOpen()) {
+    if (phase == 0 || phase == 2) host->ErrorBoxMouse(phase == 0, at.x, at.y);
+    // A finger that was on the game when the box came up is done with.
+    if (phase >= 2) touch.FingerCancel(id);
+    return;
+  }
+  // A finger may wander a few CSS pixels, whatever the scale, and still be a tap.
+  touch.SetWander(static_cast<int>(std::ceil(10.0 / web_window_scale())));
+  switch (phase) {
+    case 0: touch.FingerDown(id, at); break;
+    case 1: touch.FingerMove(id, at); break;
+    case 2: touch.FingerUp(id, host->NowMs()); break;
+    default: touch.FingerCancel(id); break;
+  }
+}
+
+// A pad held (down 1) or let go: 0 the left button, 2 the right.
+EMSCRIPTEN_KEEPALIVE void splatvane_pad(int button, int down) {
+  platform::WebHost* host = platform::the_host;
+  if (!host || !host->Touch() || host->ErrorBoxOpen()) return;
+  const shell::MouseButton which = button == 2 ? shell::MouseButton::Right : shell::MouseButton::Left;
+  if (down) {
+    host->Touch()->PadDown(which);
+  } else {
+    host->Touch()->PadUp(which);
+  }
 }
 
 EMSCRIPTEN_KEEPALIVE void splatvane_export_career() {

@@ -8,17 +8,16 @@ mergeInto(LibraryManager.library, {
     firstPictureAt: 0,
     audio: null,
     init: function () {
-      window.addEventListener('resize', function () { Page.redraw(); });
+      Layout.onChange(function () { Page.redraw(); });
       var canvas = Page.canvas();
       if (canvas) canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
-      // Browsers let a page sound only after the player's first press.
+      // Browsers let a page sound only after the player's first press or touch.
+      var starts = ['mousedown', 'keydown', 'touchend'];
       var startSound = function () {
         Page.startAudio();
-        window.removeEventListener('mousedown', startSound, true);
-        window.removeEventListener('keydown', startSound, true);
+        starts.forEach(function (kind) { window.removeEventListener(kind, startSound, true); });
       };
-      window.addEventListener('mousedown', startSound, true);
-      window.addEventListener('keydown', startSound, true);
+      starts.forEach(function (kind) { window.addEventListener(kind, startSound, true); });
     },
     canvas: function () { return document.getElementById('canvas'); },
     picture: function (pixels, width, height) {
@@ -29,30 +28,56 @@ mergeInto(LibraryManager.library, {
       picture.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width, height), 0, 0);
       return picture;
     },
-    place: function (context, picture, left, top, scale) {
-      context.drawImage(picture, 0, 0, picture.width, picture.height, Math.round(left * scale), Math.round(top * scale),
-                        Math.round(picture.width * scale), Math.round(picture.height * scale));
+    // A picture of the game's window drawn at its place: `left`, `top` in game pixels.
+    // At a whole number of device pixels per game pixel each one is a sharp square; between
+    // whole numbers the picture is first enlarged sharply to the next whole number and then
+    // brought down smoothly, so letters keep their strokes and nothing shimmers as it moves.
+    place: function (context, picture, left, top) {
+      var fit = Layout.fit, area = Layout.area, ratio = window.devicePixelRatio || 1;
+      var scale = fit.scale * ratio;
+      var x = (fit.left - area.left + left * fit.scale) * ratio, y = (fit.top - area.top + top * fit.scale) * ratio;
+      var whole = Math.round(scale);
+      if (Math.abs(scale - whole) < 1e-3 && whole >= 1) {
+        context.imageSmoothingEnabled = false;
+        context.drawImage(picture, Math.round(x), Math.round(y), picture.width * whole, picture.height * whole);
+        return;
+      }
+      var enlarged = Page.enlarged(picture, Math.ceil(scale));
+      context.imageSmoothingEnabled = true;
+      context.imageSmoothingQuality = 'high';
+      context.drawImage(enlarged, x, y, picture.width * scale, picture.height * scale);
     },
-    // The client area is the window in CSS pixels; the backing store has the screen's own
-    // pixels, each picture pixel scaled up without smoothing.
+    sharp: null,
+    enlarged: function (picture, factor) {
+      var sharp = Page.sharp || (Page.sharp = document.createElement('canvas'));
+      if (sharp.width !== picture.width * factor || sharp.height !== picture.height * factor) {
+        sharp.width = picture.width * factor;
+        sharp.height = picture.height * factor;
+      }
+      var context = sharp.getContext('2d');
+      context.imageSmoothingEnabled = false;
+      context.drawImage(picture, 0, 0, sharp.width, sharp.height);
+      return sharp;
+    },
+    // The canvas takes the page's area between the bands; its backing store has the screen's
+    // own pixels.
     redraw: function () {
       var canvas = Page.canvas();
       if (!canvas) return;
-      var scale = window.devicePixelRatio || 1;
-      var width = Math.round(window.innerWidth * scale), height = Math.round(window.innerHeight * scale);
+      var ratio = window.devicePixelRatio || 1;
+      var width = Math.max(1, Math.round(Layout.area.width * ratio)), height = Math.max(1, Math.round(Layout.area.height * ratio));
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
       }
       var context = canvas.getContext('2d');
-      context.imageSmoothingEnabled = false;
       context.fillStyle = '#ffffff';
       context.fillRect(0, 0, width, height);
-      if (Page.frame) Page.place(context, Page.frame.picture, Page.frame.left, Page.frame.top, scale);
+      if (Page.frame) Page.place(context, Page.frame.picture, Page.frame.left, Page.frame.top);
       if (Page.box) {
-        var left = Math.floor((window.innerWidth - Page.box.width) / 2);
-        var top = Math.floor((window.innerHeight - Page.box.height) / 2);
-        Page.place(context, Page.box, left, top, scale);
+        var left = Math.floor((Layout.fit.width - Page.box.width) / 2);
+        var top = Math.floor((Layout.fit.height - Page.box.height) / 2);
+        Page.place(context, Page.box, left, top);
       }
     },
     key: function (name) { return 'splatvane/' + UTF8ToString(name); },
@@ -135,8 +160,12 @@ mergeInto(LibraryManager.library, {
 
   web_set_title: function (caption) { document.title = UTF8ToString(caption); },
 
-  web_client_width: function () { return Math.max(1, Math.floor(window.innerWidth)); },
-  web_client_height: function () { return Math.max(1, Math.floor(window.innerHeight)); },
+  web_client_width: function () { return Layout.fit.width; },
+  web_client_height: function () { return Layout.fit.height; },
+  // The game's window on the page: its corner in CSS pixels and the CSS pixels of a game pixel.
+  web_window_left: function () { return Layout.fit.left; },
+  web_window_top: function () { return Layout.fit.top; },
+  web_window_scale: function () { return Layout.fit.scale; },
 
   web_audio_running__deps: ['$Page'],
   web_audio_running: function () { return Page.audio && Page.audio.state === 'running' ? 1 : 0; },

@@ -9,6 +9,9 @@ void web_show_box(const std::uint32_t* pixels, int width, int height, const char
 void web_set_title(const char* caption);
 int web_client_width();
 int web_client_height();
+double web_window_left();
+double web_window_top();
+double web_window_scale();
 int web_audio_running();
 int web_storage_usable();
 int web_storage_length(const char* name);
