@@ -79,7 +79,7 @@ docs-shots: build
 	bash tools/snapshot/docs-shots.sh build
 
 # The browser build: Debian's emscripten, offline, into the static page folder build-web/.
-WEB_PACKAGES := build-essential cmake emscripten libstb-dev nlohmann-json3-dev nodejs python3
+WEB_PACKAGES := build-essential cmake emscripten libstb-dev nlohmann-json3-dev nodejs python3 lame
 TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium
 # emcc needs Debian's acorn, which another node first on PATH does not see.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
@@ -102,11 +102,13 @@ web-serve: web
 test-web-deps: web-deps
 	$(call install-missing,$(TEST_WEB_PACKAGES))
 
-# The golden traces under node, then a real browser playing the served page.
+# The golden traces under node, then a real browser playing the served page, then the page as
+# it reaches a phone: its weight and speed on a slow link, installed, offline, a new version.
 test-web: test-web-deps
 	$(MAKE) web WEB_WERROR=ON
 	bash tests/web/golden_under_node.sh build-emscripten/replay.js
 	/usr/bin/python3 tests/web/browser_walk.py build-web
+	/usr/bin/python3 tests/web/delivery_walk.py build-web
 
 # The heaviest match tick under node, on one core.
 bench-web: web
