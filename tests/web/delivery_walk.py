@@ -34,8 +34,26 @@ PHONE = {'width': 844, 'height': 390, 'deviceScaleFactor': 3, 'mobile': True}
 DESKTOP = {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False}
 LINK = {'offline': False, 'latency': 60, 'downloadThroughput': 9e6 / 8, 'uploadThroughput': 9e6 / 8}
 FIRST_VISIT_BYTES = 4_000_000
-FIRST_PICTURE_MS, SECOND_VISIT_MS = 5000, 1000
+# A machine busy with other work may stretch the time limits: SPLATVANE_TIME_SCALE=2 doubles them.
+TIME_SCALE = float(os.environ.get('SPLATVANE_TIME_SCALE', '1'))
+FIRST_PICTURE_MS, SECOND_VISIT_MS = 5000 * TIME_SCALE, 1000 * TIME_SCALE
 SOUND_LENGTH_MS, LOUDNESS_DB = 20, 1.0
+# Counts what the page sends its audio worklet, from the page's first script on.
+SOUND_PROBE = '''
+    window.soundSent = {samples: 0, loud: 0, scriptProcessor: false};
+    const post = MessagePort.prototype.postMessage;
+    MessagePort.prototype.postMessage = function (data) {
+      if (data instanceof Float32Array) {
+        window.soundSent.samples += data.length;
+        window.soundSent.loud += data.filter((sample) => Math.abs(sample) > 0.01).length;
+      }
+      return post.apply(this, arguments);
+    };
+    const processor = AudioContext.prototype.createScriptProcessor;
+    AudioContext.prototype.createScriptProcessor = function () {
+      window.soundSent.scriptProcessor = true;
+      return processor.apply(this, arguments);
+    };'''
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOUNDS = os.path.join(HERE, '..', '..', 'assets', 'sounds')
 WORKER_WRITER = os.path.join(HERE, '..', '..', 'src', 'platform', 'web', 'write_service_worker.py')
@@ -83,7 +101,7 @@ class Delivery(Walk):
                 if 0.3 < value < 0.7 and not any(0.3 < earlier < 0.7 for earlier in seen):
                     self.shot('loading')
                 seen.add(round(value, 2))
-            time.sleep(0.05)
+            time.sleep(0.25)  # seldom, so the walk takes little of the page's time
         return self.js('return window.splatvaneFirstPicture'), sorted(seen)
 
     def worker_keeps_every_file(self):
@@ -135,7 +153,7 @@ def check_sounds(walk):
         original, rate = samples_of(os.path.join(SOUNDS, name))
         rebuilt, rebuilt_rate = samples_of(io.BytesIO(walk.decoded_wave(name)))
         walk.check(rebuilt_rate == rate and len(rebuilt) == len(original), name + ': the game gets the wave at its length')
-        length_ms = abs(decoded['decoded'] - decoded['from'] - len(original)) * 1000 / rate
+        length_ms = abs(decoded['decoded'] - decoded['from'] - decoded['tail'] - len(original)) * 1000 / rate
         walk.check(length_ms <= SOUND_LENGTH_MS, '%s: decoded %.1f ms off its length' % (name, length_ms))
         louder = loudness_db(rebuilt) - loudness_db(original)
         walk.check(abs(louder) <= LOUDNESS_DB, '%s: %.2f dB louder than the wave' % (name, louder))
@@ -160,11 +178,11 @@ def first_visit(walk):
     sent = CountingHandler.sent
     print('first visit on a 9 Mbit/s phone: first picture after %.0f ms, %.2f MB from the server (the page %.2f MB)'
           % (first_picture, sent / 1e6, walk.page_weight() / 1e6))
-    walk.check(first_picture <= FIRST_PICTURE_MS, 'the first picture within 5 s: %.0f ms' % first_picture)
     walk.check(sent <= FIRST_VISIT_BYTES, 'the first visit transfers at most 4 MB: %d bytes' % sent)
     errors = walk.installability_errors()
     walk.check(errors == [], 'nothing stops the installation: %s' % errors)
     check_sounds(walk)
+    return first_picture
 
 
 def second_visit(walk):
@@ -172,7 +190,7 @@ def second_visit(walk):
     first_picture, _ = walk.load_watching()
     print('second visit from the service worker: first picture after %.0f ms, %d bytes from the server'
           % (first_picture, CountingHandler.sent))
-    walk.check(first_picture <= SECOND_VISIT_MS, 'the second visit within 1 s: %.0f ms' % first_picture)
+    return first_picture
 
 
 def offline_continue(walk, server):
@@ -185,14 +203,28 @@ def offline_continue(walk, server):
     walk.check(walk.stored_career() is not None, 'Next Match saved the career')
     server.shutdown()
     server.server_close()
+    walk.browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': SOUND_PROBE})
     walk.load()
     walk.continue_career()
     walk.shot('offline-continued')
     walk.check(walk.pixels(TEAM_TABLE) == table, 'offline, Continue shows the same team table')
+    sound_goes_to_the_worklet(walk)
     walk.device(PHONE)
     walk.load()
     walk.shot('phone-offline')
     print('offline: the page starts from the service worker and Continue brings back the career')
+
+
+# The team page's music reaches the worklet at the audio clock's pace, a little ahead of it.
+def sound_goes_to_the_worklet(walk):
+    before = walk.js('return window.soundSent')
+    time.sleep(2)
+    after = walk.js('return window.soundSent')
+    sent, loud = after['samples'] - before['samples'], after['loud'] - before['loud']
+    print('the audio worklet got %d samples in 2 s, %d of them loud' % (sent, loud))
+    walk.check(not after['scriptProcessor'], 'the sound goes to the worklet, not a script processor')
+    walk.check(0.7 * 2 * 44100 <= sent <= 1.3 * 2 * 44100, 'the worklet gets the sound at its pace: %d samples' % sent)
+    walk.check(loud > 0, "the team page's music is in what the worklet plays")
 
 
 def kept_text(walk, name):
@@ -243,11 +275,15 @@ def new_version_replaces_old(browser, page):
 def phone_walk(browser, page):
     server, url = serve(page)
     walk = Delivery(browser, url)
-    first_visit(walk)
-    second_visit(walk)
+    first_picture = first_visit(walk)
+    second_picture = second_visit(walk)
     offline_continue(walk, server)
     errors = walk.console_errors()
     walk.check(not errors, 'console errors: %s' % errors)
+    # Timed last, so that a busy machine's slow start still lets every other step be seen.
+    walk.check(first_picture <= FIRST_PICTURE_MS, 'the first picture within %.0f ms: %.0f ms' % (FIRST_PICTURE_MS, first_picture))
+    walk.check(second_picture <= SECOND_VISIT_MS,
+               'the second visit within %.0f ms: %.0f ms' % (SECOND_VISIT_MS, second_picture))
 
 
 # Each part starts from a fresh profile: nothing kept, nothing installed.

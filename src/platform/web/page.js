@@ -174,9 +174,10 @@ function decodeSound(name, bytes, sound) {
   });
   return decoded.then(function (buffer) {
     var samples = buffer.getChannelData(0);
-    // A browser that keeps the samples leading in before the sound has them all.
-    var from = samples.length >= sound.frames + sound.lead ? sound.lead : 0;
-    window.splatvaneSounds[name] = {decoded: samples.length, from: from};
+    // A browser that keeps the samples leading in before the sound has them all; the silence
+    // after the sound is there so that one that drops a few at the end loses none of it.
+    var from = samples.length >= sound.frames + sound.tail + sound.lead / 2 ? sound.lead : 0;
+    window.splatvaneSounds[name] = {decoded: samples.length, from: from, tail: sound.tail};
     return waveFile(samples.subarray(from, from + sound.frames), sound.frames, sound.rate);
   }, function () {
     return waveFile(new Float32Array(0), sound.frames, sound.rate);
