@@ -28,6 +28,7 @@ import time
 import wave
 
 import browser_walk
+from selenium.common.exceptions import WebDriverException
 from browser_walk import HEIGHT, NEXT_MATCH, TEAM_TABLE, WIDTH, Walk, start_browser
 
 PHONE = {'width': 844, 'height': 390, 'deviceScaleFactor': 3, 'mobile': True}
@@ -114,6 +115,12 @@ class Delivery(Walk):
               const kept = mine.length ? (await (await caches.open(mine[0])).keys()).length : 0;
               done({caches: mine, kept: kept, controlled: !!navigator.serviceWorker.controller});
             });''')
+
+    # A reload: the page that was on show does not linger in the back-forward cache as another
+    # open page of the game.
+    def reload(self):
+        self.browser.refresh()
+        self.wait(lambda: self.js('return window.splatvaneFirstPicture || 0') > 0, 'the first picture', 30)
 
     def installability_errors(self):
         return self.browser.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors']
@@ -227,10 +234,14 @@ def sound_goes_to_the_worklet(walk):
     walk.check(loud > 0, "the team page's music is in what the worklet plays")
 
 
+# What the page gets for a file of the game; None while the page starts again.
 def kept_text(walk, name):
-    return walk.browser.execute_async_script('''
-        const done = arguments[arguments.length - 1];
-        fetch(arguments[0]).then((r) => r.text()).then(done, () => done(null));''', name)
+    try:
+        return walk.browser.execute_async_script('''
+            const done = arguments[arguments.length - 1];
+            fetch(arguments[0]).then((r) => r.text()).then(done, () => done(null));''', name)
+    except WebDriverException:
+        return None
 
 
 def new_version_replaces_old(browser, page):
@@ -256,12 +267,14 @@ def new_version_replaces_old(browser, page):
         subprocess.run([sys.executable, WORKER_WRITER, folder, version, source,
                         os.path.join(folder, 'service-worker.js')] + names, check=True)
         # A player comes back: the page's start looks for a new version, which installs and waits.
-        walk.load()
+        walk.reload()
         walk.wait(lambda: walk.js('''return navigator.serviceWorker.getRegistration().then((r) => {
                                        if (!r.waiting && !r.installing) r.update().catch(() => {});
                                        return !!r.waiting; })'''), 'the next version to wait', 60)
-        walk.check('the next version' not in kept_text(walk, 'page.js'),
+        walk.check('the next version' not in (kept_text(walk, 'page.js') or 'the next version'),
                    'an open page keeps getting its own version\'s files')
+        # The page closes; the next start is the new version's.
+        walk.browser.get('about:blank')
         walk.load()
         walk.wait(lambda: 'the next version' in (kept_text(walk, 'page.js') or ''), 'the next version to take over', 30)
         now = walk.worker_keeps_every_file()['caches']

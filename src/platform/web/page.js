@@ -21,9 +21,7 @@ var Module = {
   }],
   // The module's own download counts on the progress bar too.
   instantiateWasm: function (imports, receive) {
-    loaderReady.then(function () {
-      return fetchBytes(packed('splatvane.wasm'), 'module');
-    }).then(function (bytes) {
+    fetchBytes(packed('splatvane.wasm'), 'module').then(function (bytes) {
       return WebAssembly.instantiate(bytes, imports);
     }).then(function (result) {
       receive(result.instance, result.module);
@@ -108,27 +106,9 @@ function fetchBytes(name, part, arrived) {
 
 function packed(name) { return compressed ? name + '.gz' : name; }
 
-// A page that opens while a new version of the game waits to take over asks it to, and when
-// it does, starts again on the new version before it has loaded anything of the old one.
-var loaderReady = takeOverByNewVersion();
-
-function takeOverByNewVersion() {
-  var workers = navigator.serviceWorker;
-  if (!workers || !workers.controller) return Promise.resolve();
-  return workers.getRegistration().then(function (registration) {
-    if (!registration || !registration.waiting) return;
-    return new Promise(function (resolve) {
-      workers.addEventListener('controllerchange', function () { location.reload(); });
-      registration.waiting.postMessage('take-over');
-      // Another page of the game is open: this one stays on the version it has.
-      setTimeout(resolve, 1500);
-    });
-  }).catch(function () {});
-}
-
 // The game's files, fetched in one piece while the module loads and cut apart by the index.
 // A file the index lacks stays missing, and the game's start-up tells which.
-var gameFiles = loaderReady.then(fetchGameFiles);
+var gameFiles = fetchGameFiles();
 
 // The sounds lead the pack, so the browser decodes each as soon as it has arrived, while the
 // pictures still come.

@@ -42,23 +42,15 @@ self.addEventListener('install', function (event) {
   }));
 });
 
-// The new version takes over only once no page of the old one is open, so an open game never
-// gets a file of another version; then the old version's files go.
+// The new version takes over only once no page of the old one is open (the browser's own rule,
+// left as it is), so an open game never gets a file of another version; then the old
+// version's files go.
 self.addEventListener('activate', function (event) {
   event.waitUntil(caches.keys().then(function (names) {
     return Promise.all(names.filter(function (name) {
       return name.startsWith(FAMILY + self.registration.scope + ' ') && name !== CACHE;
     }).map(function (name) { return caches.delete(name); }));
   }).then(function () { return self.clients.claim(); }));
-});
-
-// A page that opens while a new version waits may let it in at once when it is the only page
-// of the game open: it has loaded nothing of the game yet and starts again on the new version.
-self.addEventListener('message', function (event) {
-  if (event.data !== 'take-over') return;
-  event.waitUntil(self.clients.matchAll({type: 'window', includeUncontrolled: true}).then(function (pages) {
-    if (pages.length <= 1) return self.skipWaiting();
-  }));
 });
 
 function nameOf(request) {
