@@ -80,7 +80,7 @@ docs-shots: build
 
 # The browser build: Debian's emscripten, offline, into the static page folder build-web/.
 WEB_PACKAGES := build-essential cmake emscripten libstb-dev nlohmann-json3-dev nodejs python3 lame
-TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium firefox-esr npm
+TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium firefox-esr
 # emcc needs Debian's acorn, which another node first on PATH does not see.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 WEB_PORT ?= 8000
@@ -101,6 +101,8 @@ web-serve: web
 
 test-web-deps: web-deps
 	$(call install-missing,$(TEST_WEB_PACKAGES))
+	@# Debian's npm, unless the machine's own node brought one.
+	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq npm; }
 	$(MAKE) tests/web/node_modules/.package-lock.json
 
 # puppeteer-core from npm drives Debian's firefox-esr; it downloads no browser of its own.
