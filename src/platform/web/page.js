@@ -16,7 +16,7 @@ var Module = {
       });
       window.splatvaneFilesLoaded = performance.now();
       removeRunDependency('game-files');
-      keepForOffline();
+      if (files.length) keepForOffline();
     });
   }],
   // The module's own download counts on the progress bar too.
