@@ -295,8 +295,8 @@ def new_version_replaces_old(browser, page):
                    'the new version is kept whole beside the old: %s' % {k: v for k, v in kept.items() if k != 'page'})
         print('a new version installs whole beside the old while a page of the old one is open')
         # The page's tab closes; the browser lets the new version in when no page of the old is
-        # open. Headless Chromium here does so only now and then within half a minute, so what
-        # it did is told, not checked.
+        # open. Headless Chromium under chromedriver does so only now and then within half a
+        # minute, for a bare page with a two-line worker too, so what it did is told, not checked.
         closing = browser.current_window_handle
         browser.switch_to.new_window('tab')
         opened = browser.current_window_handle
