@@ -79,8 +79,8 @@ docs-shots: build
 	bash tools/snapshot/docs-shots.sh build
 
 # The browser build: Debian's emscripten, offline, into the static page folder build-web/.
-WEB_PACKAGES := build-essential cmake emscripten libstb-dev nlohmann-json3-dev nodejs python3
-TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium
+WEB_PACKAGES := build-essential cmake emscripten libstb-dev nlohmann-json3-dev nodejs python3 lame
+TEST_WEB_PACKAGES := chromium chromium-driver python3-selenium firefox-esr
 # emcc needs Debian's acorn, which another node first on PATH does not see.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 WEB_PORT ?= 8000
@@ -101,13 +101,24 @@ web-serve: web
 
 test-web-deps: web-deps
 	$(call install-missing,$(TEST_WEB_PACKAGES))
+	@# Debian's npm, unless the machine's own node brought one.
+	@command -v npm >/dev/null || { $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq npm; }
+	$(MAKE) tests/web/node_modules/.package-lock.json
 
-# The golden traces under node, then a real browser playing the served page.
+# puppeteer-core from npm drives Debian's firefox-esr; it downloads no browser of its own.
+tests/web/node_modules/.package-lock.json: tests/web/package.json tests/web/package-lock.json
+	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
+
+# The golden traces under node, then a real browser playing the served page, then the page as
+# it reaches a phone: its weight and speed on a slow link, installed, offline, a new version;
+# last, Firefox plays it.
 test-web: test-web-deps
 	$(MAKE) web WEB_WERROR=ON
 	bash tests/web/golden_under_node.sh build-emscripten/replay.js
 	/usr/bin/python3 tests/web/browser_walk.py build-web
 	/usr/bin/python3 tests/web/touch_walk.py build-web
+	/usr/bin/python3 tests/web/delivery_walk.py build-web
+	node tests/web/firefox_walk.mjs build-web
 
 # The heaviest match tick under node, on one core.
 bench-web: web

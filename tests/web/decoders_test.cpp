@@ -1,7 +1,8 @@
 // The browser's decoders against the desktop's: every picture decodes to the same size and
-// nearly the same colours, and every letter the game can draw has the same line metrics and,
-// within a pixel, the same width, place and advance, so text lays out alike in both; the
-// inked rows are within two.
+// nearly the same colours, and every letter the game can draw, from the cut-down fonts the page
+// carries, has the same line metrics and, within a pixel, the same width, place and advance as
+// the desktop's from its whole fonts, so text lays out alike in both; the inked rows are
+// within two.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,6 +15,7 @@
 namespace {
 
 const std::string kGameDir = SPLATVANE_GAME_DIR;
+const std::string kPageFontDir = SPLATVANE_PAGE_FONT_DIR;
 
 std::vector<std::uint8_t> Bytes(const std::string& path) {
   auto bytes = gfx::ReadFileBytes(path);
@@ -73,10 +75,12 @@ Ink InkOf(const gfx::Glyph& glyph) {
 }
 
 TEST(WebDecoders, EveryLetterLaysOutAlike) {
-  for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}) {
-    const auto bytes = Bytes(kGameDir + "/fonts/" + file);
-    auto desktop = gfx::LoadFreeTypeFace(bytes);
-    auto web = gfx::LoadStbTrueTypeFace(bytes);
+  for (const char* style : {"Regular", "Bold"}) {
+    const std::string file = std::string("LiberationSans-") + style + ".ttf";
+    const auto desktop_bytes = Bytes(kGameDir + "/fonts/" + file);
+    const auto page_bytes = Bytes(kPageFontDir + "/SplatvanePageSans-" + style + ".ttf");
+    auto desktop = gfx::LoadFreeTypeFace(desktop_bytes);
+    auto web = gfx::LoadStbTrueTypeFace(page_bytes);
     ASSERT_TRUE(desktop && web) << file;
     for (int size = 8; size <= 48; ++size) {
       const gfx::FontMetrics a = desktop->Metrics(size), b = web->Metrics(size);

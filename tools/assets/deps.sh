@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Install the Debian tools the picture pipeline needs; packages already present are skipped.
 set -euo pipefail
-packages=(librsvg2-bin imagemagick fonts-liberation fonts-liberation2 libjpeg-turbo-progs netpbm nodejs npm)
+packages=(librsvg2-bin imagemagick fonts-liberation fonts-liberation2 libjpeg-turbo-progs netpbm fonttools nodejs npm)
 
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 

@@ -6,18 +6,20 @@ mergeInto(LibraryManager.library, {
     frame: null,       // the last picture: a canvas of its own, and where it sits
     box: null,         // the error box over it, or null
     firstPictureAt: 0,
-    audio: null,
     init: function () {
       Layout.onChange(function () { Page.redraw(); });
       var canvas = Page.canvas();
       if (canvas) canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
       // Browsers let a page sound only after the player's first press or touch.
-      var starts = ['mousedown', 'keydown', 'touchend'];
+      var presses = ['mousedown', 'pointerdown', 'pointerup', 'touchend', 'keydown'];
       var startSound = function () {
         Page.startAudio();
-        starts.forEach(function (kind) { window.removeEventListener(kind, startSound, true); });
+        if (Page.audio && Page.audio.state === 'suspended') Page.audio.resume();
+        if (!Page.audio || Page.audio.state === 'running') {
+          presses.forEach(function (kind) { window.removeEventListener(kind, startSound, true); });
+        }
       };
-      starts.forEach(function (kind) { window.addEventListener(kind, startSound, true); });
+      presses.forEach(function (kind) { window.addEventListener(kind, startSound, true); });
     },
     canvas: function () { return document.getElementById('canvas'); },
     picture: function (pixels, width, height) {
@@ -117,24 +119,71 @@ mergeInto(LibraryManager.library, {
       var bytes = Page.decode(text);
       return bytes ? {bytes: bytes} : {error: 100};
     },
+    // The sound: the game's mixer fills a little ahead of what plays, and an audio worklet
+    // plays it off the page's thread, so a busy page does not crackle. Where a browser has no
+    // worklets (an old one, or a page not served over https) a script processor pulls the
+    // mixer instead; where it has no audio at all, the game plays on in silence.
+    audio: null,
+    sink: null,          // the worklet's node, once it is ready
+    queuedUntil: 0,      // the sample of the audio clock that the samples sent reach
+    lead: 0.1,           // seconds of sound sent ahead
     startAudio: function () {
       if (Page.audio) return;
       try {
         var Context = window.AudioContext || window.webkitAudioContext;
         if (!Context) return;
         var context = new Context({sampleRate: 44100});
-        var processor = context.createScriptProcessor(2048, 0, 1);
-        processor.onaudioprocess = function (event) {
-          var out = event.outputBuffer.getChannelData(0);
-          var samples = Module['_splatvane_mix'](out.length);
-          out.set(HEAPF32.subarray(samples >> 2, (samples >> 2) + out.length));
-        };
-        processor.connect(context.destination);
+        if (context.audioWorklet && window.AudioWorkletNode) {
+          Page.startWorklet(context);
+        } else {
+          Page.startScriptProcessor(context);
+        }
         if (context.state === 'suspended') context.resume();
         Page.audio = context;
       } catch (error) {
-        Page.audio = null;  // no sound on this machine: the game plays on in silence
+        Page.audio = null;
       }
+    },
+    mixed: function (count) {
+      var samples = Module['_splatvane_mix'](count);
+      return HEAPF32.subarray(samples >> 2, (samples >> 2) + count);
+    },
+    startWorklet: function (context) {
+      context.audioWorklet.addModule('sound_worklet.js').then(function () {
+        var node = new AudioWorkletNode(context, 'splatvane-sound',
+                                        {numberOfInputs: 0, numberOfOutputs: 1, outputChannelCount: [1]});
+        node.connect(context.destination);
+        Page.sink = node;
+        var feed = function () {
+          Page.feed();
+          requestAnimationFrame(feed);
+        };
+        requestAnimationFrame(feed);
+      }).catch(function () {
+        Page.startScriptProcessor(context);
+      });
+    },
+    // Tops the worklet's samples up to the lead; after a gap (a hidden tab) it starts afresh
+    // from now, so the game's sounds never fall behind what it hears.
+    feed: function () {
+      var context = Page.audio;
+      if (!Page.sink || !context || context.state !== 'running') return;
+      var now = Math.round(context.currentTime * context.sampleRate);
+      if (Page.queuedUntil < now) Page.queuedUntil = now;
+      var wanted = now + Math.round(Page.lead * context.sampleRate) - Page.queuedUntil;
+      if (wanted < 128) return;
+      var chunk = Page.mixed(wanted).slice();
+      Page.sink.port.postMessage(chunk, [chunk.buffer]);
+      Page.queuedUntil += wanted;
+    },
+    startScriptProcessor: function (context) {
+      var processor = context.createScriptProcessor(2048, 0, 1);
+      processor.onaudioprocess = function (event) {
+        var out = event.outputBuffer.getChannelData(0);
+        out.set(Page.mixed(out.length));
+      };
+      processor.connect(context.destination);
+      Page.sink = processor;
     },
   },
 
@@ -168,7 +217,7 @@ mergeInto(LibraryManager.library, {
   web_window_scale: function () { return Layout.fit.scale; },
 
   web_audio_running__deps: ['$Page'],
-  web_audio_running: function () { return Page.audio && Page.audio.state === 'running' ? 1 : 0; },
+  web_audio_running: function () { return Page.sink && Page.audio.state === 'running' ? 1 : 0; },
 
   web_storage_usable__deps: ['$Page'],
   web_storage_usable: function () {
