@@ -71,6 +71,15 @@ add_custom_command(
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   DEPENDS ${PAGE_FILES}
   COMMENT "Assembling the page folder")
+# The credits page: the game's licence and the fonts', read from their own files.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE assets/fonts/LICENSE.txt)
+file(READ ${CMAKE_SOURCE_DIR}/LICENSE GAME_LICENCE)
+file(READ ${CMAKE_SOURCE_DIR}/assets/fonts/LICENSE.txt FONT_LICENCE)
+foreach(licence GAME_LICENCE FONT_LICENCE)
+  string(REPLACE "&" "&amp;" ${licence} "${${licence}}")
+  string(REPLACE "<" "&lt;" ${licence} "${${licence}}")
+endforeach()
+configure_file(src/platform/web/credits.html.in ${SPLATVANE_WEB_DIR}/credits.html @ONLY)
 add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.assets-stamp ${SPLATVANE_WEB_DIR}/.page-stamp ${SPLATVANE_WEB_DIR}/game-files.pack)
 add_dependencies(splatvane page_folder)
 
