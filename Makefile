@@ -135,14 +135,15 @@ test-deb: deb
 	bash tests/package_test.sh splatvane_*.deb || [ $$? -eq 77 ]
 
 # The release files: the source as committed, the Debian package and the page as a zip, with
-# their checksums, named after the version that CMake's project() sets.
+# their checksums, named after the version that CMake's project() sets. The page is built as
+# make test-web builds it, so that a checked build is the one released.
 VERSION := $(shell sed -nE 's/^project.Splatvane VERSION ([0-9.]+) .*/\1/p' CMakeLists.txt)
 DIST_PACKAGES := git python3 coreutils
 
 dist:
 	$(call install-missing,$(DIST_PACKAGES))
 	bash tools/dist/make_dist.sh check
-	$(MAKE) deb web
+	$(MAKE) deb web WEB_WERROR=ON
 	bash tools/dist/make_dist.sh pack $(VERSION) dist
 
 # The source builds and passes make test outside any git tree, the zip plays framed by another
