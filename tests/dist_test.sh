@@ -20,10 +20,12 @@ work=$(mktemp -d /tmp/splatvane-dist.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
 # The checksums, of the three files and nothing else.
+in_order() { LC_ALL=C sort | tr '\n' ' '; }
 (cd "$dist" && sha256sum --check --strict SHA256SUMS) || fail "the checksums do not match"
-[[ $(cut -d' ' -f3 "$dist/SHA256SUMS" | sort | tr '\n' ' ') == "$deb $tarball $zip " ]] \
-  || fail "SHA256SUMS lists $(cut -d' ' -f3 "$dist/SHA256SUMS" | tr '\n' ' ')"
-[[ $(ls "$dist" | tr '\n' ' ') == "SHA256SUMS $deb $tarball $zip " ]] || fail "dist holds $(ls "$dist" | tr '\n' ' ')"
+summed=$(cut -d' ' -f3 "$dist/SHA256SUMS" | in_order)
+[[ $summed == $(printf '%s\n' "$tarball" "$deb" "$zip" | in_order) ]] || fail "SHA256SUMS lists $summed"
+held=$(ls -A "$dist" | in_order)
+[[ $held == $(printf '%s\n' SHA256SUMS "$tarball" "$deb" "$zip" | in_order) ]] || fail "dist holds $held"
 
 # One version in everything that names it.
 source=$work/splatvane-$version
