@@ -17,7 +17,9 @@ deb=splatvane-${version}_$arch.deb
 zip=splatvane-web-$version.zip
 
 work=$(mktemp -d /tmp/splatvane-dist.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+# The source is built always in the same folder, so the compiler cache serves the next check.
+outside=/tmp/splatvane-dist-source
+trap 'rm -rf "$work" "$outside"' EXIT
 
 # The checksums, of the three files and nothing else.
 in_order() { LC_ALL=C sort | tr '\n' ' '; }
@@ -48,13 +50,17 @@ mkdir -p "$work/host/games/splatvane"
 mv "$work/page"/* "$work/host/games/splatvane/"
 /usr/bin/python3 "$tests/web/framed_walk.py" "$work/host" games/splatvane
 
-# The source outside any git tree. The build shares the compiler cache of the git tree's
-# builds: its paths are taken relative to the build folder, as there.
-[[ -z $(cd "$work" && git rev-parse --show-toplevel 2>/dev/null) ]] || fail "$work lies in a git tree"
+# The source outside any git tree. Its paths taken relative to the build folder, the build
+# shares the compiler cache with the git tree's builds too.
+rm -rf "$outside"
+mkdir -p "$outside"
+mv "$source" "$outside/"
+source=$outside/splatvane-$version
+[[ -z $(cd "$outside" && git rev-parse --show-toplevel 2>/dev/null) ]] || fail "$outside lies in a git tree"
 mkdir "$work/no-git"
 printf '#!/bin/sh\necho "git $*" >>%q\nexit 1\n' "$work/git-calls" >"$work/no-git/git"
 chmod +x "$work/no-git/git"
-(cd "$source" && PATH="$work/no-git:$PATH" CCACHE_BASEDIR="$work" CCACHE_NOHASHDIR=1 make test) \
+(cd "$source" && PATH="$work/no-git:$PATH" CCACHE_BASEDIR="$outside" CCACHE_NOHASHDIR=1 make test) \
   || fail "make test failed in the unpacked source"
 [[ ! -s $work/git-calls ]] || fail "the build called git: $(cat "$work/git-calls")"
 [[ $("$source/build-release/game/splatvane" --version) == "Splatvane $version" ]] \
