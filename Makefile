@@ -5,7 +5,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
 .PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke \
-        web-deps web web-serve test-web-deps test-web bench-web deb-deps deb test-deb
+        web-deps web web-serve test-web-deps test-web bench-web deb-deps deb test-deb dist test-dist
 
 # The project's own checks build in Release, as players and packagers do, with warnings as errors.
 RELEASE_CONFIG := cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WERROR=ON
@@ -146,5 +146,22 @@ deb: deb-deps
 test-deb: deb
 	bash tests/package_test.sh splatvane_*.deb || [ $$? -eq 77 ]
 
+# The release files: the source as committed, the Debian package and the page as a zip, with
+# their checksums, named after the version that CMake's project() sets. The page is built as
+# make test-web builds it, so that a checked build is the one released.
+VERSION := $(shell sed -nE 's/^project.Splatvane VERSION ([0-9.]+) .*/\1/p' CMakeLists.txt)
+DIST_PACKAGES := git python3 coreutils
+
+dist:
+	$(call install-missing,$(DIST_PACKAGES))
+	bash tools/dist/make_dist.sh check
+	$(MAKE) deb web WEB_WERROR=ON
+	bash tools/dist/make_dist.sh pack $(VERSION) dist
+
+# The source builds and passes make test outside any git tree, the zip plays framed by another
+# site, and the checksums hold.
+test-dist: dist test-web-deps
+	bash tests/dist_test.sh dist $(VERSION)
+
 clean:
-	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web build-deb splatvane_*.deb
+	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web build-deb splatvane_*.deb dist

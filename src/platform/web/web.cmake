@@ -102,6 +102,15 @@ add_custom_command(
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   DEPENDS ${PAGE_SOURCE_FILES} ${PAGE_ICON_FILES}
   COMMENT "Assembling the page folder")
+# The credits page: the game's licence and the fonts', read from their own files.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE assets/fonts/LICENSE.txt)
+file(READ ${CMAKE_SOURCE_DIR}/LICENSE GAME_LICENCE)
+file(READ ${CMAKE_SOURCE_DIR}/assets/fonts/LICENSE.txt FONT_LICENCE)
+foreach(licence GAME_LICENCE FONT_LICENCE)
+  string(REPLACE "&" "&amp;" ${licence} "${${licence}}")
+  string(REPLACE "<" "&lt;" ${licence} "${${licence}}")
+endforeach()
+configure_file(src/platform/web/credits.html.in ${SPLATVANE_WEB_DIR}/credits.html @ONLY)
 add_custom_target(page_folder ALL DEPENDS ${SPLATVANE_WEB_DIR}/.page-stamp ${SPLATVANE_WEB_DIR}/game-files.pack)
 add_dependencies(splatvane page_folder)
 add_custom_command(TARGET splatvane POST_BUILD
@@ -117,7 +126,7 @@ endif()
 
 # Every file the installed page keeps, and the service worker that keeps them, written after
 # the rest so that its version names exactly these files.
-set(KEPT_FILES ${PAGE_SOURCES} ${PAGE_ICON_NAMES} splatvane.js splatvane.wasm splatvane.wasm.gz
+set(KEPT_FILES ${PAGE_SOURCES} ${PAGE_ICON_NAMES} credits.html splatvane.js splatvane.wasm splatvane.wasm.gz
                game-files.pack game-files.pack.gz game-files.json)
 set(WORKER_WRITER ${CMAKE_SOURCE_DIR}/src/platform/web/write_service_worker.py)
 add_custom_target(service_worker ALL
