@@ -48,8 +48,8 @@ class FramedWalk(Walk):
         self.wait(lambda: self.js('return document.title') == title,
                   'the frame\'s title "%s", not "%s"' % (title, self.js('return document.title')), seconds)
 
-    def click_window(self, at, button='left'):
-        super().click_window((FRAME_LEFT + at[0], FRAME_TOP + at[1]), button)
+    def click_page(self, at, button='left'):
+        super().click_page((FRAME_LEFT + at[0], FRAME_TOP + at[1]), button)
 
     # The sound starts with the first click: the context the page makes is kept to be asked.
     def watch_sound(self):
