@@ -47,6 +47,8 @@ xvfb_pid=$!
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || fail "the virtual display did not start: $(cat "$work/xvfb.log")"
 display=:$(head -n 1 "$work/display")
+# The number comes as the server starts listening; the game starts only once it answers.
+for _ in $(seq 50); do DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Waits up to 20 s for a window named as asked. xdotool stops on an X error when a window it
 # is looking at goes away under it, as the game's start-up windows may, so it looks again.
@@ -64,7 +66,7 @@ start_game() {
     "${as_player[@]}" "$prefix/bin/splatvane" >"$work/game.log" 2>&1 &
   game_pid=$!
   wait_for_window --onlyvisible --name '^Splatvane$' \
-    || fail "the game's window did not open: $(cat "$work/game.log")"
+    || fail "the game's window did not open: $(cat "$work/game.log"); the display: $(tail -n 5 "$work/xvfb.log")"
   # A window just shown misses the first clicks for a moment.
   sleep 1
 }
