@@ -1,14 +1,17 @@
 # Splatvane: `make run` plays, `make test` checks. Both set up a fresh Debian machine first.
-PACKAGES := build-essential cmake pkg-config libsdl2-dev libjpeg-dev libfreetype-dev \
-            libgtest-dev libbenchmark-dev nlohmann-json3-dev libstb-dev xvfb xdotool
+# A player's build needs only these; the suite, the tools and the benchmarks need the rest.
+BUILD_PACKAGES := build-essential cmake pkg-config libsdl2-dev libjpeg-dev libfreetype-dev
+CHECK_PACKAGES := libgtest-dev libbenchmark-dev nlohmann-json3-dev libstb-dev xvfb xdotool
+PACKAGES := $(BUILD_PACKAGES) $(CHECK_PACKAGES)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= 2
 
-.PHONY: all deps build run test test-plain test-sanitize assets snapshots clean bench docs-shots fuzz-deps fuzz fuzz-smoke \
-        web-deps web web-serve test-web-deps test-web bench-web deb-deps deb test-deb dist test-dist
+.PHONY: all deps build-deps build run test test-plain test-sanitize test-runtime-only assets snapshots clean bench \
+        docs-shots fuzz-deps fuzz fuzz-smoke web-deps web web-serve test-web-deps test-web bench-web deb-deps deb \
+        test-deb dist test-dist
 
-# The project's own checks build in Release, as players and packagers do, with warnings as errors.
-RELEASE_CONFIG := cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WERROR=ON
+# Every build is one of CMakePresets.json's; the project's own checks build in Release, as
+# players and packagers do, with warnings as errors.
 
 all: build
 
@@ -24,9 +27,12 @@ endef
 deps:
 	$(call install-missing,$(PACKAGES))
 
+build-deps:
+	$(call install-missing,$(BUILD_PACKAGES))
+
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build -j$(JOBS)
+	cmake --preset dev
+	cmake --build --preset dev -j$(JOBS)
 
 run: build
 	cd build/game && ./splatvane
@@ -34,14 +40,20 @@ run: build
 test: deps test-plain test-sanitize
 
 test-plain:
-	$(RELEASE_CONFIG)
-	cmake --build build-release -j$(JOBS)
-	cd build-release && ctest --output-on-failure -j$(JOBS)
+	cmake --preset release
+	cmake --build --preset release -j$(JOBS)
+	ctest --preset release -j$(JOBS)
 
 test-sanitize:
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSPLATVANE_SANITIZE=ON -DSPLATVANE_WERROR=ON
-	cmake --build build-sanitize -j$(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j$(JOBS)
+	ctest --preset sanitize -j$(JOBS)
+
+# The game configured as if only SDL2, libjpeg and FreeType were installed, built, and started.
+test-runtime-only: build-deps
+	cmake --preset runtime-only
+	cmake --build --preset runtime-only -j$(JOBS)
+	bash tests/runtime_only_test.sh build-runtime-only
 
 assets:
 	bash tools/assets/build-all.sh
@@ -57,9 +69,8 @@ fuzz-deps: deps
 	$(call install-missing,$(FUZZ_PACKAGES))
 
 fuzz: fuzz-deps
-	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O2 \
-	  -DSPLATVANE_FUZZ=ON -DSPLATVANE_TESTS=OFF
-	cmake --build build-fuzz -j$(JOBS) --target save_file_fuzzer
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j$(JOBS)
 
 # New inputs go to build-fuzz/corpus; the committed seeds in fuzz/corpus are only read.
 fuzz-smoke: fuzz
@@ -70,8 +81,8 @@ fuzz-smoke: fuzz
 
 # Every benchmark of bench/ in one table, figures on one core of this machine.
 bench: deps
-	$(RELEASE_CONFIG)
-	cmake --build build-release -j$(JOBS) --target splatvane_bench
+	cmake --preset release
+	cmake --build --preset release -j$(JOBS) --target splatvane_bench
 	$$(command -v taskset >/dev/null && echo taskset -c 0) build-release/splatvane_bench --benchmark_counters_tabular=false
 
 # The screenshots of the README: every screen that draws something, small, in docs/.
@@ -91,9 +102,8 @@ web-deps:
 	$(call install-missing,$(WEB_PACKAGES))
 
 web: web-deps
-	$(WEB_ENV) emcmake cmake -S . -B build-emscripten -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_WEB_DIR=$(CURDIR)/build-web \
-	  -DSPLATVANE_WERROR=$(WEB_WERROR)
-	$(WEB_ENV) cmake --build build-emscripten -j$(JOBS)
+	$(WEB_ENV) emcmake cmake --preset web -DSPLATVANE_WERROR=$(WEB_WERROR)
+	$(WEB_ENV) cmake --build --preset web -j$(JOBS)
 
 web-serve: web
 	@echo "Splatvane on http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
@@ -125,18 +135,21 @@ bench-web: web
 	$$(command -v taskset >/dev/null && echo taskset -c 0) node build-emscripten/match_tick_bench.js
 
 # The Debian package, built with Debian's own compiler and linker flags, and its checks.
-DEB_PACKAGES := dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db
+# dpkg-dev gives the build flags and dpkg-shlibdeps, which reads the program with file; the
+# rest checks the package.
+DEB_PACKAGES := dpkg-dev file
+TEST_DEB_PACKAGES := lintian appstream desktop-file-utils man-db xvfb xdotool
 DEB_BUILDFLAGS := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 DEB_FLAGS = -DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) CXXFLAGS) $$($(DEB_BUILDFLAGS) CPPFLAGS)" \
             -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) LDFLAGS)"
 
-deb-deps: deps
+# The package is built from SDL2, libjpeg and FreeType alone: the suite and the tools stay out.
+deb-deps: build-deps
 	$(call install-missing,$(DEB_PACKAGES))
 
 deb: deb-deps
-	cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSPLATVANE_TESTS=OFF \
-	  -DSPLATVANE_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr $(DEB_FLAGS)
-	cmake --build build-deb -j$(JOBS)
+	cmake --preset deb $(DEB_FLAGS)
+	cmake --build --preset deb -j$(JOBS)
 	rm -f splatvane_*.deb
 	cd build-deb && cpack -G DEB
 	@echo "Built:" splatvane_*.deb
@@ -144,6 +157,7 @@ deb: deb-deps
 # Installs the package with apt, plays it as an ordinary user and removes it again; it needs
 # root, and says SKIPPED without it.
 test-deb: deb
+	$(call install-missing,$(TEST_DEB_PACKAGES))
 	bash tests/package_test.sh splatvane_*.deb || [ $$? -eq 77 ]
 
 # The release files: the source as committed, the Debian package and the page as a zip, with
@@ -164,4 +178,5 @@ test-dist: dist test-web-deps
 	bash tests/dist_test.sh dist $(VERSION)
 
 clean:
-	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web build-deb splatvane_*.deb dist
+	rm -rf build build-release build-sanitize build-fuzz build-emscripten build-web build-deb build-runtime-only \
+	  splatvane_*.deb dist

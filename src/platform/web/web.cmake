@@ -24,15 +24,11 @@ endforeach()
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=67108864)
 
-list(FILTER GAME_SOURCES EXCLUDE REGEX "src/gfx/(libjpeg_|freetype_|desktop_)[^/]*\\.cpp$")
-add_library(splatvane_game STATIC ${GAME_SOURCES})
-target_include_directories(splatvane_game PUBLIC src)
+add_game_library("${WEB_DECODER_SOURCES}")
 target_include_directories(splatvane_game SYSTEM PRIVATE ${HEADER_LINKS})
 
-file(GLOB WEB_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/web/*.cpp)
 set(WEB_LIBRARY ${CMAKE_SOURCE_DIR}/src/platform/web/web_library.js)
-add_executable(splatvane ${WEB_PLATFORM_SOURCES} src/platform/error_box.cpp src/platform/disk_files.cpp
-  src/platform/touch_pointer.cpp)
+add_executable(splatvane ${WEB_PLATFORM_SOURCES})
 target_link_libraries(splatvane PRIVATE splatvane_game)
 target_link_options(splatvane PRIVATE
   --js-library ${WEB_LIBRARY} -sENVIRONMENT=web -sFORCE_FILESYSTEM=1
@@ -143,7 +139,7 @@ add_custom_target(node_game_folder ALL DEPENDS ${NODE_GAME_DIR}/.assets-stamp)
 # One file: this emscripten would otherwise fetch() its module, which node 18 and later have
 # but cannot point at a file.
 set(NODE_LINK_OPTIONS -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sSINGLE_FILE=1)
-add_executable(replay tools/replay/replay_main.cpp tools/replay/replay_run.cpp)
+add_executable(replay tools/replay/replay_main.cpp ${REPLAY_SOURCES})
 target_link_libraries(replay PRIVATE splatvane_game)
 target_include_directories(replay PRIVATE tools/replay tests)
 target_include_directories(replay SYSTEM PRIVATE ${HEADER_LINKS})
