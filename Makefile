@@ -72,14 +72,14 @@ fuzz: fuzz-deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j$(JOBS)
 
-# New inputs go to build-fuzz/corpus; the committed seeds in fuzz/corpus are only read.
+# New inputs go to build-fuzz/corpus; the committed seeds in tests/fuzz/corpus are only read.
 fuzz-smoke: fuzz
 	mkdir -p build-fuzz/corpus
-	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/fuzz/save_file_fuzzer \
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 build-fuzz/tests/fuzz/save_file_fuzzer \
 	  -max_total_time=$(FUZZ_SECONDS) -max_len=1248 -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
-	  build-fuzz/corpus fuzz/corpus
+	  build-fuzz/corpus tests/fuzz/corpus
 
-# Every benchmark of bench/ in one table, figures on one core of this machine.
+# Every benchmark of tests/bench/ in one table, figures on one core of this machine.
 bench: deps
 	cmake --preset release
 	cmake --build --preset release -j$(JOBS) --target splatvane_bench

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "art_picture.h"
+#include "support/art_picture.h"
 
 namespace {
 

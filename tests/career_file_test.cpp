@@ -4,7 +4,7 @@
 
 #include "career/io_error.h"
 #include "career/save_file.h"
-#include "fake_host.h"
+#include "support/fake_host.h"
 
 using career::CareerRecord;
 using career::IoError;

@@ -9,9 +9,9 @@
 #include <random>
 #include <sys/stat.h>
 
-#include "fake_host.h"
 #include "gfx/fonts.h"
 #include "gfx/picture.h"
+#include "support/fake_host.h"
 
 namespace fs = std::filesystem;
 
@@ -67,7 +67,7 @@ struct Started {
 Started StartAndPlayASecond(const std::string& program_folder) {
   testing_support::FakeHost host;
   host.program_folder = program_folder;
-  shell::Program program(host);
+  app::Program program(host);
   Started started{program.Start(), {}};
   if (!started.failed.empty()) return started;
   for (int ms = 10; ms <= 1000; ms += 10) program.Advance(host.now += 10);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
+#include "support/fake_host.h"
 #include "team/gear_page.h"
 #include "team/team_page.h"
 
@@ -16,13 +16,13 @@ TEST(GearPage, OnlyTheNextButtonLeavesAndItsEdgesDoNot) {
     game.Press(x, y);
     EXPECT_TRUE(page.Visible()) << x << ", " << y;
   }
-  EXPECT_EQ(game.program.Sounds.PlayRequests(shell::Sound::Click), 0);
-  game.Press(351, 551, shell::MouseButton::Right);
+  EXPECT_EQ(game.program.Sounds.PlayRequests(core::Sound::Click), 0);
+  game.Press(351, 551, core::MouseButton::Right);
   EXPECT_FALSE(page.Visible());
   EXPECT_FALSE(page.Timer1.Enabled);
   EXPECT_TRUE(game.program.Form4().Visible());
   EXPECT_TRUE(game.program.Form4().Timer1.Enabled);
-  EXPECT_EQ(game.program.Sounds.PlayRequests(shell::Sound::Click), 1);
+  EXPECT_EQ(game.program.Sounds.PlayRequests(core::Sound::Click), 1);
 }
 
 TEST(GearPage, ShowsTheSameCatalogueWhateverTheTeamCarries) {

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "fake_host.h"
 #include "help/help_screen.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 
 namespace {
 
-using shell::MouseButton;
+using core::MouseButton;
 using testing_support::Game;
 
 constexpr int kTitleX = 30;
@@ -81,7 +81,7 @@ TEST_F(HelpScreen, AnEmptyFileEmptiesTheBoxAndReloadingLosesEdits) {
   PressTitle(4);
   game.program.KeyPress('X');
   game.program.KeyPress('\r');  // Enter arrives as an edit key; its typed character is not text
-  game.program.EditKeyPress(shell::EditKey::Enter);
+  game.program.EditKeyPress(core::EditKey::Enter);
   EXPECT_EQ(Shown(), "X\r\nText of yourplayers.txt\r\nsecond line");
   PressTitle(4);
   EXPECT_EQ(Shown(), "Text of yourplayers.txt\r\nsecond line");
@@ -105,7 +105,7 @@ TEST_F(HelpScreen, CancelReturnsToTheTeamPageWhichFindsTheTopicScrolledAsItWas) 
   EXPECT_FALSE(screen().Timer1.Enabled);
   EXPECT_TRUE(game.program.Form4().Visible());
   EXPECT_TRUE(game.program.Form4().Timer1.Enabled);
-  EXPECT_EQ(game.program.Sounds.PlayRequests(shell::Sound::Click), 0);
+  EXPECT_EQ(game.program.Sounds.PlayRequests(core::Sound::Click), 0);
 
   game.ShowOnly(screen());
   EXPECT_EQ(screen().Memo1.TopRow(), scrolled);

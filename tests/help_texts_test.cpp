@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "fake_host.h"
+#include "app/title_screen.h"
 #include "help/help_screen.h"
-#include "shell/title_screen.h"
+#include "support/fake_host.h"
 #include "team/recruits.h"
 #include "team/team_menu.h"
 

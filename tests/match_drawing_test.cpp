@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "fake_host.h"
 #include "match/match_drawing.h"
+#include "support/fake_host.h"
 
 namespace {
 
 using gfx::Canvas;
-using shell::Sound;
+using core::Sound;
 namespace colors = gfx::colors;
 
 // A match picture drawn call by call onto a white canvas, the match state set by hand.
@@ -127,7 +127,7 @@ TEST_F(MatchDrawing, BrokenMarkerSparksSevenWhiteThenBlackPairsRowDrawnFirst) {
     EXPECT_EQ(canvas.PixelAt(285 + 2 * pair, 225), colors::White) << pair;
     EXPECT_EQ(canvas.PixelAt(286 + 2 * pair, 254), colors::Black) << pair;
   }
-  shell::Random untouched;
+  core::Random untouched;
   untouched.FixSeed(777);
   EXPECT_EQ(game.program.Rng(1 << 30), untouched(1 << 30));  // exactly the 28 scripted draws
 }

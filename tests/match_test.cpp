@@ -4,7 +4,7 @@
 #include <limits>
 #include <random>
 
-#include "fake_host.h"
+#include "app/title_screen.h"
 #include "match/match_screen.h"
 #include "match/match_start.h"
 #include "match/movement.h"
@@ -12,14 +12,14 @@
 #include "match/paintballs.h"
 #include "match/sight.h"
 #include "match/tick_rules.h"
-#include "shell/title_screen.h"
+#include "support/fake_host.h"
 #include "tour/next_match_screen.h"
 #include "tour/result_screen.h"
 
 namespace {
 
 using career::FieldPoint;
-using shell::Sound;
+using core::Sound;
 using testing_support::Game;
 
 // A new career on the easy challenge (no marker breaks), PLAY pressed: the match stands paused.
@@ -37,7 +37,7 @@ class Match : public ::testing::Test {
   void Run() { match().Paused = 0; }
   career::CareerRecord& career() { return game.program.Career; }
   match::MatchState& match() { return game.program.Match; }
-  shell::SharedState& shared() { return game.program.Shared; }
+  world::SharedState& shared() { return game.program.Shared; }
   // Every bunker far off the field but one.
   void OneBunkerAt(FieldPoint centre) {
     for (FieldPoint& bunker : match().Bunkers) bunker = {-600, -300};
@@ -313,7 +313,7 @@ TEST_F(Match, TheEndStopsEverySoundHandsOverAndMayImproveAPlayer) {
   match().MatchClock = 1;
   std::vector<std::string> requests;
   game.program.Sounds.Observer = [&](const char* request, Sound sound) {
-    requests.push_back(std::string(request) + " " + shell::SoundFileName(sound));
+    requests.push_back(std::string(request) + " " + core::SoundFileName(sound));
   };
   const career::Slots<career::int32, 8> speeds = career().Speed;
   Tick();

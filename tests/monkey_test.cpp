@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "monkey.h"
+#include "support/monkey.h"
 
 namespace {
 

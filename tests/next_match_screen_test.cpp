@@ -3,11 +3,12 @@
 #include <string>
 #include <tuple>
 
-#include "fake_host.h"
-#include "frame_region.h"
-#include "shell/options_screen.h"
-#include "shell/title_screen.h"
+#include "app/options_screen.h"
+#include "app/title_screen.h"
+#include "support/fake_host.h"
+#include "support/frame_region.h"
 #include "tour/next_match_screen.h"
+#include "world/country_pictures.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ struct LineupGame : testing_support::Game {
 TEST(NextMatchScreen, SwapMovesThePlayerAndLeavesTheCareerStatisticsWithTheSlot) {
   LineupGame game;
   for (const auto& [x, y] : {std::pair{200, 410}, std::pair{150, 402}, std::pair{150, 427}, std::pair{700, 410}}) game.Press(x, y);
-  EXPECT_EQ(game.program.Sounds.PlayRequests(shell::Sound::Click), 0);
+  EXPECT_EQ(game.program.Sounds.PlayRequests(core::Sound::Click), 0);
   game.Press(150, 410);
   EXPECT_EQ(game.Slot(1), game.Player(2, 1));
   EXPECT_EQ(game.Slot(2), game.Player(1, 2));
@@ -57,7 +58,7 @@ TEST(NextMatchScreen, SwapMovesThePlayerAndLeavesTheCareerStatisticsWithTheSlot)
   EXPECT_EQ(game.Slot(8), game.Player(2, 8));
   game.Press(650, 426);
   EXPECT_EQ(game.Slot(7), game.Player(6, 7));
-  EXPECT_EQ(game.program.Sounds.PlayRequests(shell::Sound::Click), 3);
+  EXPECT_EQ(game.program.Sounds.PlayRequests(core::Sound::Click), 3);
 }
 
 TEST(NextMatchScreen, EachSlotRollsForAPoseChangeAndDrawsTheNewPoseAbove90) {
@@ -85,7 +86,7 @@ TEST(NextMatchScreen, PicturesStandWhereTheirValuesSayAndValuesOutsideTheirTable
     game.program.Rng.Script({0, 0, 0, 0, 0, 0, 0});
     game.program.Form7().Timer1Timer();
     const gfx::Picture& frame = *game.program.Form7().LastFrame();
-    const auto flag = [&](int country) { return game.program.Picture(3, shell::CountryFlagImage(country)); };
+    const auto flag = [&](int country) { return game.program.Picture(3, world::CountryFlagImage(country)); };
     const auto own = [&](int image) { return game.program.Picture(7, image); };
     const Region home{50, 430, 250, 600}, stage{c.flag_x, 430, c.flag_x + 200, 600}, surface{600, 450, 707, 557};
     EXPECT_TRUE(flag(c.home) ? ShowsPicture(frame, flag(c.home), 50, 400, home) : IsBlank(frame, home)) << c.home;

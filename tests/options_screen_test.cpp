@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "fake_host.h"
-#include "shell/options_screen.h"
-#include "shell/title_screen.h"
+#include "app/options_screen.h"
+#include "app/title_screen.h"
+#include "support/fake_host.h"
 #include "team/team_building_screen.h"
+#include "world/country_pictures.h"
 
-using shell::Sound;
+using core::Sound;
 using testing_support::Game;
 
 namespace {
@@ -18,7 +19,7 @@ struct OptionsGame : Game {
     program.Form1().TitleChoice = 1;
     Tick();
   }
-  shell::TForm3& Options() { return program.Form3(); }
+  app::TForm3& Options() { return program.Form3(); }
   career::CareerRecord& Career() { return program.Career; }
   int Clicks() { return program.Sounds.PlayRequests(Sound::Click); }
   void PressNext() { Press(400, 570); }
@@ -112,10 +113,10 @@ TEST(OptionsScreen, DrawsTheHomeCountryAndTheChosenOptions) {
   const gfx::Picture& frame = *game.Options().LastFrame();
   const auto picture = [&](int image) { return game.program.Picture(3, image); };
   EXPECT_TRUE(Shows(frame, 180, 0, picture(11)));
-  EXPECT_TRUE(Shows(frame, 300, 50, picture(shell::CountryFlagImage(15)), 170)) << "the label covers its foot";
-  EXPECT_TRUE(Shows(frame, 300, 220, picture(shell::CountryLabelImage(15))));
-  EXPECT_EQ(shell::CountryFlagImage(15), 28);
-  EXPECT_EQ(shell::CountryLabelImage(15), 48);
+  EXPECT_TRUE(Shows(frame, 300, 50, picture(world::CountryFlagImage(15)), 170)) << "the label covers its foot";
+  EXPECT_TRUE(Shows(frame, 300, 220, picture(world::CountryLabelImage(15))));
+  EXPECT_EQ(world::CountryFlagImage(15), 28);
+  EXPECT_EQ(world::CountryLabelImage(15), 48);
   EXPECT_TRUE(Shows(frame, 0, 450, picture(8)));
   EXPECT_TRUE(Shows(frame, 300, 450, picture(10)));
   EXPECT_TRUE(Shows(frame, 600, 450, picture(9)));

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <random>
 
+#include "core/picture_store.h"
 #include "gfx/picture.h"
-#include "shell/picture_store.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr std::size_t kFullPicture = 800 * 600 * 4;
 }  // namespace
 
 TEST(PictureStore, DecodesOnFirstDrawAndLetsTheLongestUnusedGoBetweenTicks) {
-  shell::PictureStore store(kFullPicture + 1000);
+  core::PictureStore store(kFullPicture + 1000);
   store.AddJpeg(1, 1, GameJpeg("TForm1/Image1"));
   store.AddJpeg(1, 2, GameJpeg("TForm1/Image2"));
   store.Add(9, 9, gfx::Picture(10, 10, gfx::colors::Red));
@@ -38,7 +38,7 @@ TEST(PictureStore, DecodesOnFirstDrawAndLetsTheLongestUnusedGoBetweenTicks) {
   EXPECT_EQ(store.Get(1, 2), credits) << "the one drawn last stays decoded";
   EXPECT_EQ(store.Get(1, 1)->Pixels(), title_pixels) << "the one let go decodes again the same";
 
-  shell::PictureStore no_room(0);
+  core::PictureStore no_room(0);
   no_room.Add(9, 9, gfx::Picture(10, 10));
   no_room.Trim();
   EXPECT_NE(no_room.Get(9, 9), nullptr) << "a picture given decoded has no file to come back from";
@@ -60,7 +60,7 @@ TEST(PictureStore, StartUpNamesAPictureThatIsNoJpegOrOfTheWrongSize) {
     std::ofstream(folder / "manifest.tsv") << "form\timage\twidth\theight\twhat\nTForm1\tImage1\t" << one.listed_size << "\ttitle\n";
     std::ofstream(folder / "TForm1" / "Image1.jpg", std::ios::binary)
         .write(reinterpret_cast<const char*>(one.file.data()), static_cast<std::streamsize>(one.file.size()));
-    shell::PictureStore store;
+    core::PictureStore store;
     const std::string error = store.LoadAll(folder.string());
     if (one.error.empty()) {
       EXPECT_EQ(error, "");

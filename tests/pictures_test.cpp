@@ -4,8 +4,8 @@
 #include <set>
 #include <sstream>
 
+#include "core/picture_store.h"
 #include "gfx/picture.h"
-#include "shell/picture_store.h"
 
 namespace {
 
@@ -48,12 +48,12 @@ TEST(Pictures, EveryListedPictureIsInTheGameFolderAtExactlyItsSize) {
 }
 
 TEST(Pictures, TheStoreLoadsThemAllAndNamesAFileThatIsMissing) {
-  shell::PictureStore store;
+  core::PictureStore store;
   EXPECT_EQ(store.LoadAll(std::string(SPLATVANE_GAME_DIR) + "/pictures"), "");
   EXPECT_EQ(store.Count(), Manifest().size());
   EXPECT_NE(store.Get(1, 1), nullptr);
   EXPECT_EQ(store.Get(1, 99), nullptr);
-  shell::PictureStore empty;
+  core::PictureStore empty;
   EXPECT_NE(empty.LoadAll("/nonexistent").find("/nonexistent/manifest.tsv"), std::string::npos);
 }
 

@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/program.h"
+#include "app/title_screen.h"
 #include "career/io_error.h"
+#include "help/help_screen.h"
 #include "platform/error_box.h"
 #include "platform/sdl_host.h"
-#include "shell/program.h"
-#include "help/help_screen.h"
-#include "shell/title_screen.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ class Platform : public ::testing::Test {
   // centres lie in it.
   gfx::Point OnWindow(int picture_x, int picture_y) const {
     const platform::Scaling& scale = host->Scale();
-    const shell::WindowSize area = host->ClientSize();
+    const core::WindowSize area = host->ClientSize();
     const auto first = [](double edge) { return static_cast<int>(std::ceil(edge - 0.5)); };
     return {first(scale.WindowX(area.width / 2 - 400 + picture_x)), first(scale.WindowY(area.height / 2 - 300 + picture_y))};
   }
@@ -82,14 +82,14 @@ class Platform : public ::testing::Test {
     press.key.keysym.mod = modifiers;
     SDL_PushEvent(&press);
   }
-  shell::WindowSize WindowSize() const {
-    shell::WindowSize size;
+  core::WindowSize WindowSize() const {
+    core::WindowSize size;
     SDL_GetWindowSize(host->Window(), &size.width, &size.height);
     return size;
   }
 
   std::optional<platform::SdlHost> host;
-  std::optional<shell::Program> program;
+  std::optional<app::Program> program;
 
  private:
   std::filesystem::path before_ = std::filesystem::current_path();
@@ -132,11 +132,11 @@ TEST_F(Platform, TheGameRunsOnBehindTheErrorBox) {
 TEST_F(Platform, SideMouseButtonsPressLikeAnyOther) {
   program->Form1().TitleState = 3;
   for (const Uint8 button : {SDL_BUTTON_X1, SDL_BUTTON_X2}) {
-    const int clicks = program->Sounds.PlayRequests(shell::Sound::Click);
+    const int clicks = program->Sounds.PlayRequests(core::Sound::Click);
     const gfx::Point at = OnWindow(500, 500);
     PushMouse(SDL_MOUSEBUTTONDOWN, at.x, at.y, button);
     ASSERT_TRUE(host->RunOnce(*program));
-    EXPECT_EQ(program->Sounds.PlayRequests(shell::Sound::Click), clicks + 1) << int{button};
+    EXPECT_EQ(program->Sounds.PlayRequests(core::Sound::Click), clicks + 1) << int{button};
   }
 }
 
@@ -174,7 +174,7 @@ TEST_F(Platform, ClicksLandWhereThePlayerSeesThem) {
     gfx::FontLibrary fonts;
     ASSERT_EQ(fonts.LoadFrom(std::string(SPLATVANE_GAME_DIR) + "/fonts"), "");
     platform::ErrorBox same(fonts);
-    same.Open(shell::kProgramTitle, text);
+    same.Open(core::kProgramTitle, text);
     const gfx::Point box = same.PlaceIn(host->ClientSize().width, host->ClientSize().height);
     const gfx::Point ok{box.x + same.Image().Width() / 2, box.y + same.Image().Height() - 20};
     Click(ok);  // where OK would be unscaled

@@ -1,21 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "app/title_screen.h"
 #include "career/io_error.h"
-#include "fake_host.h"
-#include "shell/title_screen.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 #include "tour/result_screen.h"
 #include "tour/travel_screen.h"
 #include "training/speed_training.h"
 
-using shell::MouseButton;
+using core::MouseButton;
 using testing_support::Game;
 
 namespace {
 
 // Records every press, click and release that reaches a screen.
-struct InputProbe : shell::Screen {
-  explicit InputProbe(shell::Program& program) : Screen(program, 99, "probe") { Show(); }
+struct InputProbe : core::Screen {
+  explicit InputProbe(app::Program& program) : Screen(program, 99, "probe") { Show(); }
   std::vector<std::string> seen;
   void InputMouseDown(MouseButton, int x, int y) override { seen.push_back("down " + At(x, y)); }
   void InputClick(int x, int y) override { seen.push_back("click " + At(x, y)); }
@@ -51,8 +51,8 @@ TEST(Program, CreatesTheSeventeenScreensInOrderWithTheirCaptionsAndInputPictures
 // Routes like the program does, with the window's picture at the given corner.
 struct Routed {
   InputProbe& probe;
-  shell::InputRouter router;
-  shell::InputRouter::Origin origin;
+  core::InputRouter router;
+  core::InputRouter::Origin origin;
   static void Run(const std::function<void()>& handler) { handler(); }
   void Down(int x, int y, MouseButton button = MouseButton::Left) { router.MouseDown(probe, origin, x, y, button, Run); }
   void Up(int x, int y, MouseButton button = MouseButton::Left) { router.MouseUp(&probe, origin, x, y, button, Run); }
@@ -116,20 +116,20 @@ TEST(Program, WatchdogBringsBackTheTitleInItsClosingStateWithEverySoundStopped) 
   Game game;
   auto& title = game.program.Form1();
   game.ShowOnly(game.program.Form4());
-  game.program.Sounds.Play(shell::Sound::Drummers);
-  game.program.Sounds.Play(shell::Sound::Rain);
+  game.program.Sounds.Play(core::Sound::Drummers);
+  game.program.Sounds.Play(core::Sound::Rain);
   game.program.Form4().Hide();
   game.program.DisableTick(game.program.Form4());
   game.Wait(50);
   EXPECT_TRUE(title.Visible());
   EXPECT_EQ(title.TitleState, 4);
   EXPECT_TRUE(title.Timer1.Enabled);
-  for (const shell::Screen* screen : game.program.Screens()) {
+  for (const core::Screen* screen : game.program.Screens()) {
     if (screen != &title) {
       EXPECT_FALSE(screen->Timer1.Enabled) << screen->Caption();
     }
   }
-  for (int i = 0; i < shell::kSoundCount; ++i) EXPECT_FALSE(game.program.Sounds.IsPlaying(static_cast<shell::Sound>(i)));
+  for (int i = 0; i < core::kSoundCount; ++i) EXPECT_FALSE(game.program.Sounds.IsPlaying(static_cast<core::Sound>(i)));
   game.Tick();
   EXPECT_TRUE(game.host.bordered);
 }
@@ -168,14 +168,14 @@ TEST(Program, WakingOnlyWhenTheNextTimerIsDueKeepsEveryTickOnTime) {
     game.program.Advance(++game.host.now);
   }
   EXPECT_EQ(game.host.now - started, 50000u);
-  for (shell::Screen* screen : game.program.Screens()) game.program.DisableTick(*screen);
+  for (core::Screen* screen : game.program.Screens()) game.program.DisableTick(*screen);
   EXPECT_EQ(game.program.NextDue(), game.program.Form1().Timer2.Due) << "the watchdog runs always";
 
   // Gathered, a tick due soon after the watchdog takes it along; one half-way between two
   // watchdog ticks does not.
   game.program.EnableTick(game.program.Form4());
-  shell::Timer& watchdog = game.program.Form1().Timer2;
-  shell::Timer& tick = game.program.Form4().Timer1;
+  core::Timer& watchdog = game.program.Form1().Timer2;
+  core::Timer& tick = game.program.Form4().Timer1;
   tick.Due = watchdog.Due + 10;
   EXPECT_EQ(game.program.NextDue(), watchdog.Due);
   EXPECT_EQ(game.program.NextDue(25), tick.Due);
@@ -208,15 +208,15 @@ TEST(Program, ClosingTheWindowEndsTheGameOnlyOnTheTitleScreen) {
 TEST(Program, AMissingWaveFileStopsTheStartNamingIt) {
   testing_support::FakeHost host;
   host.files.files.erase("hiss.wav");
-  shell::Program program(host);
-  EXPECT_EQ(program.Start(std::make_shared<shell::PictureStore>()), "Cannot open the sound file hiss.wav");
+  app::Program program(host);
+  EXPECT_EQ(program.Start(std::make_shared<core::PictureStore>()), "Cannot open the sound file hiss.wav");
 }
 
 TEST(Program, RandomDrawsCanBeFixedOrScripted) {
-  shell::Random random;
+  core::Random random;
   random.FixSeed(7);
   random.Reseed(99);  // the watchdog's re-seed leaves a fixed seed alone
-  shell::Random same;
+  core::Random same;
   same.Seed(7);
   for (int i = 0; i < 20; ++i) {
     const int draw = random(134);
@@ -236,8 +236,8 @@ TEST(Program, RandomDrawsCanBeFixedOrScripted) {
 TEST(Program, RandomDrawsFollowOnlyTheTimesThePlayIsDrivenBy) {
   const auto new_team_names = [](std::uint64_t machine_clock_ahead) {
     testing_support::FakeHost host;
-    shell::Program program(host, testing_support::GameFonts());
-    program.Start(std::make_shared<shell::PictureStore>());
+    app::Program program(host, testing_support::GameFonts());
+    program.Start(std::make_shared<core::PictureStore>());
     const auto advance_to = [&](std::uint64_t now) {
       host.now = now + machine_clock_ahead;
       program.Advance(now);

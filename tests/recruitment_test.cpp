@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-#include "fake_host.h"
-#include "shell/title_screen.h"
+#include "app/title_screen.h"
+#include "support/fake_host.h"
 #include "team/recruitment_screen.h"
 #include "team/team_page.h"
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 using testing_support::Game;
 
 constexpr int kNextX = 750, kNextY = 25;

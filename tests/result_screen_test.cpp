@@ -2,15 +2,15 @@
 
 #include <cstring>
 
+#include "app/title_screen.h"
 #include "career/io_error.h"
 #include "career/save_file.h"
-#include "match_end.h"
-#include "shell/title_screen.h"
+#include "support/match_end.h"
 #include "team/team_page.h"
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 using testing_support::MatchOutcome;
 using testing_support::ShowsText;
 
@@ -71,7 +71,7 @@ TEST_F(ResultSheet, AfterTwentyTicksAnyPressPaysCountsSavesThatAndReturns) {
   game.Press(400, 300);
   EXPECT_TRUE(game.program.Form9().Visible());
   game.Tick();
-  game.Press(5, 590, shell::MouseButton::Right);
+  game.Press(5, 590, core::MouseButton::Right);
   EXPECT_FALSE(game.program.Form9().Visible());
   EXPECT_TRUE(game.program.Form4().Visible());
   EXPECT_TRUE(game.program.Form4().Timer1.Enabled);

@@ -17,11 +17,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "app/title_screen.h"
 #include "career/io_error.h"
 #include "career/save_file.h"
-#include "fake_host.h"
 #include "platform/disk_files.h"
-#include "shell/title_screen.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 #include "tour/travel_screen.h"
 

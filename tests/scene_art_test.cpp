@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "art_picture.h"
+#include "support/art_picture.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
+#include "core/screen.h"
 #include "gfx/page_pool.h"
-#include "shell/screen.h"
+#include "support/fake_host.h"
 
 namespace {
 
 // A screen that marks its page on its first tick only.
-class MarkingScreen : public shell::Screen {
+class MarkingScreen : public core::Screen {
  public:
-  using shell::Screen::Screen;
+  using core::Screen::Screen;
   void Timer1Timer() override {
-    shell::Frame frame(*this, nullptr);
+    core::Frame frame(*this, nullptr);
     if (ticks_++ > 0) return;
     frame.Canvas().Brush.Color = gfx::colors::Black;
     frame.Canvas().FillRect(10, 10, 20, 20);
@@ -26,12 +26,12 @@ TEST(ScreenPage, EveryTickStartsWhite) {
   testing_support::Game game;
   MarkingScreen screen(game.program, 99, "Marked");
   screen.Timer1Timer();
-  gfx::Canvas reference(shell::kPictureWidth, shell::kPictureHeight, nullptr);
+  gfx::Canvas reference(core::kPictureWidth, core::kPictureHeight, nullptr);
   reference.Brush.Color = gfx::colors::Black;
   reference.FillRect(10, 10, 20, 20);
   ASSERT_EQ(screen.LastFrame()->Pixels(), reference.Image().Pixels());
   screen.Timer1Timer();
-  EXPECT_EQ(screen.LastFrame()->Pixels(), gfx::Picture(shell::kPictureWidth, shell::kPictureHeight).Pixels());
+  EXPECT_EQ(screen.LastFrame()->Pixels(), gfx::Picture(core::kPictureWidth, core::kPictureHeight).Pixels());
 }
 
 // A screen made after another is gone may draw on that screen's pages: they start white too,
@@ -42,17 +42,17 @@ TEST(ScreenPage, PagesOfAGoneScreenStartWhite) {
     MarkingScreen gone(game.program, 98, "Gone");
     for (int tick = 0; tick < 3; ++tick) gone.Timer1Timer();
   }
-  class CopyThenMark : public shell::Screen {
+  class CopyThenMark : public core::Screen {
    public:
-    using shell::Screen::Screen;
+    using core::Screen::Screen;
     void Timer1Timer() override {
-      shell::Frame frame(*this, nullptr);
+      core::Frame frame(*this, nullptr);
       frame.Copy();
       frame.Canvas().Brush.Color = gfx::colors::Black;
       frame.Canvas().FillRect(30, 30, 40, 40);
     }
   } fresh(game.program, 97, "Fresh");
-  const gfx::Picture white(shell::kPictureWidth, shell::kPictureHeight);
+  const gfx::Picture white(core::kPictureWidth, core::kPictureHeight);
   for (int tick = 0; tick < 3; ++tick) {
     fresh.Timer1Timer();
     EXPECT_EQ(fresh.LastFrame()->Pixels(), white.Pixels()) << "tick " << tick;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
-#include "shell/wave_file.h"
+#include "core/wave_file.h"
+#include "support/fake_host.h"
 
-using shell::Sound;
+using core::Sound;
 using testing_support::Game;
 
 TEST(SoundBank, APlayingSoundIsNotRestartedAndAnEndedOneStartsAgain) {
@@ -39,11 +39,11 @@ TEST(SoundBank, StopKeepsThePlaceAndRewindGoesBackToTheStart) {
 
 TEST(SoundBank, DifferentSoundsOverlapAndTheMixIsClamped) {
   testing_support::FakeHost host;
-  for (int i = 0; i < shell::kSoundCount; ++i) {
-    host.files.files[shell::SoundFileName(static_cast<Sound>(i))] = testing_support::MakeWave(50, 30000);
+  for (int i = 0; i < core::kSoundCount; ++i) {
+    host.files.files[core::SoundFileName(static_cast<Sound>(i))] = testing_support::MakeWave(50, 30000);
   }
-  shell::Program program(host);
-  ASSERT_EQ(program.Start(std::make_shared<shell::PictureStore>()), "");
+  app::Program program(host);
+  ASSERT_EQ(program.Start(std::make_shared<core::PictureStore>()), "");
   program.Sounds.Play(Sound::Rain);
   program.Sounds.Play(Sound::Wind);
   std::int16_t out[10];
@@ -58,8 +58,8 @@ TEST(SoundBank, ALongMixAddsEachSoundToItsLastSampleAndSilenceAfter) {
   testing_support::FakeHost host;
   host.files.files["rain.wav"] = testing_support::MakeWave(1300, 100);
   host.files.files["wind2.wav"] = testing_support::MakeWave(700, 200);
-  shell::Program program(host);
-  ASSERT_EQ(program.Start(std::make_shared<shell::PictureStore>()), "");
+  app::Program program(host);
+  ASSERT_EQ(program.Start(std::make_shared<core::PictureStore>()), "");
   program.Sounds.Play(Sound::Rain);
   program.Sounds.Play(Sound::Wind);
   std::vector<std::int16_t> out(2000, -1);
@@ -72,31 +72,31 @@ TEST(SoundBank, ALongMixAddsEachSoundToItsLastSampleAndSilenceAfter) {
 
 TEST(WaveFile, DecodesPcmAndRejectsWhatIsNot) {
   const auto wave = testing_support::MakeWave(40, 1234);
-  const auto same_rate = shell::DecodeWave(wave, 1000);
+  const auto same_rate = core::DecodeWave(wave, 1000);
   ASSERT_TRUE(same_rate);
   EXPECT_EQ(same_rate->size(), 40u);
   EXPECT_EQ((*same_rate)[5], 1234);
-  const auto doubled = shell::DecodeWave(wave, 2000);
+  const auto doubled = core::DecodeWave(wave, 2000);
   ASSERT_TRUE(doubled);
   EXPECT_EQ(doubled->size(), 80u);
   auto cut = wave;
   cut.resize(30);
-  EXPECT_FALSE(shell::DecodeWave(cut, 1000));
+  EXPECT_FALSE(core::DecodeWave(cut, 1000));
   const std::vector<std::uint8_t> junk(100, 0x41);
-  EXPECT_FALSE(shell::DecodeWave(junk, 1000));
+  EXPECT_FALSE(core::DecodeWave(junk, 1000));
   auto lying = wave;
   lying[40] = 0xFF;  // a data chunk claiming more bytes than there are
   lying[41] = 0xFF;
   lying[42] = 0xFF;
-  EXPECT_TRUE(shell::DecodeWave(lying, 1000));
+  EXPECT_TRUE(core::DecodeWave(lying, 1000));
 }
 
 TEST(WaveFile, EveryGameSoundOpensAtTheOutputRate) {
-  for (int i = 0; i < shell::kSoundCount; ++i) {
-    const std::string name = shell::SoundFileName(static_cast<Sound>(i));
+  for (int i = 0; i < core::kSoundCount; ++i) {
+    const std::string name = core::SoundFileName(static_cast<Sound>(i));
     const auto bytes = gfx::ReadFileBytes(std::string(SPLATVANE_GAME_DIR) + "/" + name);
     ASSERT_TRUE(bytes) << name;
-    const auto samples = shell::DecodeWave(*bytes, 44100);
+    const auto samples = core::DecodeWave(*bytes, 44100);
     ASSERT_TRUE(samples) << name;
     EXPECT_GT(samples->size(), 100u) << name;
   }

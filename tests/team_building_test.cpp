@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "fake_host.h"
-#include "shell/options_screen.h"
-#include "shell/title_screen.h"
+#include "app/options_screen.h"
+#include "app/title_screen.h"
+#include "support/fake_host.h"
 #include "team/team_building_screen.h"
 #include "team/team_page.h"
 
-using shell::Sound;
+using core::Sound;
 using testing_support::Game;
 
 namespace {

@@ -4,10 +4,10 @@
 #include <limits>
 #include <utility>
 
+#include "app/title_screen.h"
 #include "career/io_error.h"
-#include "fake_host.h"
 #include "help/help_screen.h"
-#include "shell/title_screen.h"
+#include "support/fake_host.h"
 #include "team/gear_page.h"
 #include "team/recruitment_screen.h"
 #include "team/team_page.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 using testing_support::Game;
 
 constexpr int kMenuY = 25;
@@ -48,7 +48,7 @@ class TeamPage : public ::testing::Test {
   Game game;
 
  private:
-  int before_[shell::kSoundCount] = {};
+  int before_[core::kSoundCount] = {};
 };
 
 TEST_F(TeamPage, TrainingIsAllowedWithExactlyItsPriceAndRefusedBelow) {
@@ -224,7 +224,7 @@ TEST_F(TeamPage, ColumnsBeyondTheInputPictureReachNothing) {
 }
 
 TEST_F(TeamPage, RowsSelectPlayersAndTheirBoundariesSelectNobody) {
-  game.Press(100, 106, shell::MouseButton::Right);
+  game.Press(100, 106, core::MouseButton::Right);
   EXPECT_EQ(selected(), 2);
   game.Press(100, 130);
   EXPECT_EQ(selected(), 2);
@@ -238,18 +238,18 @@ TEST_F(TeamPage, RowsSelectPlayersAndTheirBoundariesSelectNobody) {
 TEST_F(TeamPage, MenuItemsOpenTheirScreens) {
   struct Case {
     int x;
-    shell::Screen& (*screen)(shell::Program&);
+    core::Screen& (*screen)(app::Program&);
   };
   const Case cases[] = {
-      {kWorldX, [](shell::Program& p) -> shell::Screen& { return p.Form5(); }},
-      {kGearX, [](shell::Program& p) -> shell::Screen& { return p.Form6(); }},
-      {kRecruitX, [](shell::Program& p) -> shell::Screen& { return p.Form12(); }},
-      {kHelpX, [](shell::Program& p) -> shell::Screen& { return p.Form13(); }},
+      {kWorldX, [](app::Program& p) -> core::Screen& { return p.Form5(); }},
+      {kGearX, [](app::Program& p) -> core::Screen& { return p.Form6(); }},
+      {kRecruitX, [](app::Program& p) -> core::Screen& { return p.Form12(); }},
+      {kHelpX, [](app::Program& p) -> core::Screen& { return p.Form13(); }},
   };
   for (const Case& item : cases) {
     game.ShowOnly(page());
     PressMenu(item.x);
-    shell::Screen& opened = item.screen(game.program);
+    core::Screen& opened = item.screen(game.program);
     EXPECT_TRUE(opened.Visible()) << opened.Caption();
     EXPECT_TRUE(opened.Timer1.Enabled) << opened.Caption();
     EXPECT_FALSE(page().Visible());

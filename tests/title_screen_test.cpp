@@ -4,15 +4,15 @@
 #include <set>
 #include <string>
 
-#include "fake_host.h"
+#include "app/new_career.h"
+#include "app/options_screen.h"
+#include "app/title_screen.h"
 #include "match/match_screen.h"
-#include "shell/new_career.h"
-#include "shell/options_screen.h"
-#include "shell/title_screen.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 
-using shell::MouseButton;
-using shell::Sound;
+using core::MouseButton;
+using core::Sound;
 using testing_support::Game;
 
 namespace {
@@ -21,7 +21,7 @@ constexpr int kButtonX = 500;
 constexpr int kNewGameY = 200;
 constexpr int kContinueY = 280;
 
-shell::TForm1& Title(Game& game) { return game.program.Form1(); }
+app::TForm1& Title(Game& game) { return game.program.Form1(); }
 int Clicks(Game& game) { return game.program.Sounds.PlayRequests(Sound::Click); }
 
 void ReachMenu(Game& game) {
@@ -54,7 +54,7 @@ career::CareerRecord SavedCareer() {
 void ExpectFreshTeam(const career::CareerRecord& career, int lowest_attribute, int highest_attribute) {
   const std::set<std::string> names = [] {
     std::set<std::string> all;
-    for (int n = 1; n <= shell::kPlayerNameCount; ++n) all.insert(std::string(shell::PlayerNameNumbered(n)));
+    for (int n = 1; n <= app::kPlayerNameCount; ++n) all.insert(std::string(app::PlayerNameNumbered(n)));
     return all;
   }();
   for (int k = 1; k <= 8; ++k) {
@@ -353,5 +353,5 @@ TEST(ContinueCareer, AFileThatCouldNotBeReadIsKeptAsideBeforeTheNextSave) {
   continue_then_save();
   continue_then_save();  // the career saved just now is read
   EXPECT_EQ(game.host.errors, (std::vector<std::string>{"Read beyond end of file.", "Read beyond end of file.", "File not found."}));
-  EXPECT_EQ(files.size(), shell::kSoundCount + 3u) << "nothing more was kept aside";
+  EXPECT_EQ(files.size(), core::kSoundCount + 3u) << "nothing more was kept aside";
 }

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "fake_host.h"
+#include "app/title_screen.h"
 #include "help/help_screen.h"
-#include "shell/title_screen.h"
 #include "platform/touch_pointer.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 #include "tour/next_match_screen.h"
 #include "training/speed_training.h"
@@ -14,14 +14,14 @@
 namespace {
 
 using career::FieldPoint;
-using shell::MouseButton;
+using core::MouseButton;
 using testing_support::Game;
 
 // A finger on a game: the clock moves as the page's frames move it, and after each frame a
 // waiting press may go in.
 class Touch : public ::testing::Test {
  protected:
-  Touch() : touch(game.program) {}
+  Touch() : touch(game.program, game.host) {}
 
   void Wait(int ms) {
     for (int waited = 0; waited < ms; waited += 10) {
@@ -34,7 +34,7 @@ class Touch : public ::testing::Test {
     touch.FingerDown(1, At(x, y));
     touch.FingerUp(1, game.host.now);
   }
-  void NewCareerOn(shell::Screen& screen) {
+  void NewCareerOn(core::Screen& screen) {
     game.program.Form1().TitleChoice = 1;
     game.Tick();
     game.ShowOnly(screen);

@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "bot_field_map.h"
 #include "match/match_screen.h"
 #include "match/sight.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 #include "tour/result_screen.h"
-#include "tour_bot.h"
+#include "tour_bot/bot_field_map.h"
+#include "tour_bot/tour_bot.h"
 
 namespace {
 
 using testing_support::Game;
-using testing_support::MatchOutcome;
-using testing_support::TourBot;
+using tour_bot::MatchOutcome;
+using tour_bot::TourBot;
 
 // The first match of a new easy career, played only through the screens' input: the bot
 // fetches the flag, carries it home and wins, and the tour moves on to the second match.
@@ -36,7 +37,7 @@ TEST(TourBot, WinsTheFirstMatchOfAnEasyCareerByHangingTheFlag) {
 namespace {
 
 using career::FieldPoint;
-using testing_support::FieldMap;
+using tour_bot::FieldMap;
 
 // One bunker in the middle of the field, the others far off it, and one opponent to its right.
 match::MatchState OneBunkerField() {

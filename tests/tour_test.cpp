@@ -3,10 +3,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/options_screen.h"
+#include "app/title_screen.h"
 #include "career/save_file.h"
-#include "match_end.h"
-#include "shell/options_screen.h"
-#include "shell/title_screen.h"
+#include "support/match_end.h"
 #include "team/team_building_screen.h"
 #include "team/team_page.h"
 #include "tour/travel_screen.h"
@@ -25,7 +25,7 @@ std::pair<int, bool> PressNextMatch(Game& game) {
 }
 
 void WinAndLeaveTheResult(Game& game) {
-  shell::Program& program = game.program;
+  app::Program& program = game.program;
   program.Career.MatchPending = 1;
   testing_support::LeaveMatch(program, testing_support::kWonMatch);
   testing_support::ShowResult(program);
@@ -57,7 +57,7 @@ std::vector<std::pair<int, bool>> WholeTour(int home) {
 
 TEST(Tour, ThirtyEightWonMatchesFromANewCareerEndInTheVictoryAndTheTitlesClosingState) {
   Game game;
-  shell::Program& program = game.program;
+  app::Program& program = game.program;
   StartNewCareer(game);
   ASSERT_TRUE(program.Form4().Visible());
 
@@ -66,10 +66,10 @@ TEST(Tour, ThirtyEightWonMatchesFromANewCareerEndInTheVictoryAndTheTitlesClosing
   EXPECT_EQ(played, WholeTour(program.Career.HomeCountry));
   EXPECT_EQ(program.Career.Wins, 38);
   EXPECT_TRUE(program.Form11().Visible());
-  EXPECT_TRUE(program.Sounds.IsPlaying(shell::Sound::Victory));
+  EXPECT_TRUE(program.Sounds.IsPlaying(core::Sound::Victory));
 
   game.Press(400, 300);
-  EXPECT_FALSE(program.Sounds.IsPlaying(shell::Sound::Victory));
+  EXPECT_FALSE(program.Sounds.IsPlaying(core::Sound::Victory));
   game.Wait(50);
   EXPECT_TRUE(program.Form1().Visible());
   EXPECT_EQ(program.Form1().TitleState, 4);
@@ -87,7 +87,7 @@ TEST(Tour, ThirtyEightWonMatchesFromANewCareerEndInTheVictoryAndTheTitlesClosing
 // tick, after the country before home and after the last country.
 TEST(Tour, NextMatchPressedBeforeTheTeamPagesFirstTickStillPassesOverHomeAndEndsTheTour) {
   Game game;
-  shell::Program& program = game.program;
+  app::Program& program = game.program;
   StartNewCareer(game);
   game.Tick();
   std::vector<std::pair<int, bool>> played;

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "fake_host.h"
+#include "support/fake_host.h"
 #include "team/team_page.h"
 #include "training/speed_training.h"
 #include "training/tag_duel.h"
@@ -11,8 +11,8 @@
 
 namespace {
 
-using shell::MouseButton;
-using shell::Sound;
+using core::MouseButton;
+using core::Sound;
 using testing_support::Game;
 
 // A new career on the training menu, the player in slot 3 selected.
@@ -47,7 +47,7 @@ TEST_F(Training, EachPictureOpensItsGameAndAPressBetweenThemDoesNothing) {
   for (const auto& press : presses) {
     SetUp();
     game.Press(press.x, press.y);
-    const shell::Screen* shown = game.program.VisibleScreen();
+    const core::Screen* shown = game.program.VisibleScreen();
     EXPECT_EQ(shown->Number(), press.form ? press.form : 16) << press.x << "," << press.y;
     EXPECT_EQ(shown->Timer1.Enabled, true);
   }
@@ -55,10 +55,10 @@ TEST_F(Training, EachPictureOpensItsGameAndAPressBetweenThemDoesNothing) {
 
 TEST_F(Training, TheMenuWindowShowsTheButtonHighlightColour) {
   game.Tick();
-  EXPECT_EQ(game.host.background, shell::WindowBackground::ButtonHighlight);
+  EXPECT_EQ(game.host.background, core::WindowBackground::ButtonHighlight);
   game.Press(600, 200);
   game.Tick();
-  EXPECT_EQ(game.host.background, shell::WindowBackground::White);
+  EXPECT_EQ(game.host.background, core::WindowBackground::White);
 }
 
 TEST_F(Training, RandomGivesAPointInTheDrawnAttributeWithTheTillSound) {
@@ -358,7 +358,7 @@ TEST(TrainingPlayed, ARangeClosedOnItsLastShotHandsOverToTheTeamPageAlone) {
   EXPECT_FALSE(game.program.CloseWindow());
   game.Wait(100);
   int shown = 0;
-  for (const shell::Screen* screen : game.program.Screens()) shown += screen->Visible();
+  for (const core::Screen* screen : game.program.Screens()) shown += screen->Visible();
   EXPECT_EQ(shown, 1);
   EXPECT_TRUE(game.program.Form4().Visible());
 }

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
-#include "frame_region.h"
-#include "shell/options_screen.h"
+#include "app/options_screen.h"
+#include "support/fake_host.h"
+#include "support/frame_region.h"
 #include "tour/next_match_screen.h"
 #include "tour/travel_screen.h"
+#include "world/country_pictures.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ TEST(TravelScreen, TheAirlinerAndTheBandMoveOnUntilTheyRest) {
 }
 
 TEST(TravelScreen, AnyPressAtAnyTimeGoesOnToTheLineUpAndTheMatchStaysToBePlayed) {
-  struct Case { int ticks, x, y; shell::MouseButton button; };
-  for (const Case c : {Case{0, 0, 0, shell::MouseButton::Right}, Case{3, 800, 592, shell::MouseButton::Middle}}) {
+  struct Case { int ticks, x, y; core::MouseButton button; };
+  for (const Case c : {Case{0, 0, 0, core::MouseButton::Right}, Case{3, 800, 592, core::MouseButton::Middle}}) {
     Game game;
     game.ShowOnly(game.program.Form10());
     for (int tick = 0; tick < c.ticks; ++tick) game.Tick();
@@ -46,7 +47,7 @@ TEST(TravelScreen, TheBandEndsWhereTheFlightHasGotAndCountriesOutsideTheTourDraw
   const gfx::Picture& frame = *game.program.Form10().LastFrame();
   EXPECT_EQ(frame.ColorAt(99, 319), gfx::colors::Red);
   EXPECT_EQ(frame.ColorAt(100, 319), gfx::colors::White);
-  EXPECT_TRUE(ShowsPicture(frame, game.program.Picture(3, shell::CountryFlagImage(14)), 0, 321, {0, 345, 200, 521}));
+  EXPECT_TRUE(ShowsPicture(frame, game.program.Picture(3, world::CountryFlagImage(14)), 0, 321, {0, 345, 200, 521}));
   EXPECT_TRUE(IsBlank(frame, {600, 345, 800, 600}));
   EXPECT_TRUE(IsBlank(frame, {590, 323, 600, 340}));  // the names begin at 800 - 2 x 100
 }

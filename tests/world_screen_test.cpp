@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "match_end.h"
-#include "shell/title_screen.h"
+#include "app/title_screen.h"
+#include "support/match_end.h"
 #include "team/team_page.h"
 #include "tour/world_screen.h"
 
@@ -33,10 +33,10 @@ TEST_F(World, RowsChooseTheirCountryEveryPressInTheListClicksAndNextKeepsTheChoi
       {1, 69, 1, 1},    {50, 449, 20, 1}, {50, 450, 20, 1}, {149, 200, 8, 1}, {150, 230, 8, 0},
   };
   for (const Case& c : cases) {
-    const int before = game.program.Sounds.PlayRequests(shell::Sound::Click);
+    const int before = game.program.Sounds.PlayRequests(core::Sound::Click);
     game.Press(c.x, c.y);
     EXPECT_EQ(world().ViewedCountry, c.viewed) << c.x << "," << c.y;
-    EXPECT_EQ(game.program.Sounds.PlayRequests(shell::Sound::Click) - before, c.clicks) << c.x << "," << c.y;
+    EXPECT_EQ(game.program.Sounds.PlayRequests(core::Sound::Click) - before, c.clicks) << c.x << "," << c.y;
   }
   game.Press(400, 551);
   EXPECT_TRUE(game.program.Form4().Visible());

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "gfx/controls.h"
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace help {
 
@@ -31,20 +31,20 @@ inline constexpr std::string_view kFirstText = "Please Select a Title from the l
 
 // The help screen: a list of titles and the text box that shows the chosen topic. It is
 // laid out at fixed places in the window, not centred like the picture screens.
-class TForm13 : public shell::Screen {
+class TForm13 : public world::Screen {
  public:
-  explicit TForm13(shell::Program& program);
+  explicit TForm13(world::World& world);
   bool DrawsWholeWindow() const override { return true; }
 
   // The help screen's timer does nothing of its own; each tick only repaints the controls.
   void Timer1Timer() override;
 
-  void WindowMouseDown(shell::MouseButton button, int x, int y) override;
-  void WindowMouseUp(shell::MouseButton button, int x, int y) override;
+  void WindowMouseDown(core::MouseButton button, int x, int y) override;
+  void WindowMouseUp(core::MouseButton button, int x, int y) override;
   void WindowMouseMove(int x, int y) override;
   void WindowWheel(int x, int y, int steps) override;
   void WindowSwipe(int x, int y, int dy) override;
-  void WindowEditKey(shell::EditKey key) override;
+  void WindowEditKey(core::EditKey key) override;
   void FormKeyPress(char key) override;
 
   // Titles 1..6 load on the press, 7..9 on the completed click.

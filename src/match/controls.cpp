@@ -3,13 +3,13 @@
 #include "career/switch.h"
 #include "match/field_model.h"
 #include "match/match_screen.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kSprintStart = 50;
 constexpr int kStripBand = 40;
@@ -18,7 +18,7 @@ bool Inside(int v, int low, int high) { return v > low && v < high; }
 
 }  // namespace
 
-void TForm8::Image1MouseDown(shell::MouseButton, int x, int y) {
+void TForm8::Image1MouseDown(core::MouseButton, int x, int y) {
   ToggleOrderMode(x, y);
   StopAllFiring(x, y);
   TogglePause(x, y);
@@ -30,44 +30,44 @@ void TForm8::Image1MouseDown(shell::MouseButton, int x, int y) {
 
 void TForm8::ToggleOrderMode(int x, int y) {
   if (!Inside(x, 500, 600) || !Inside(y, 480, 530)) return;
-  MatchState& match = program_.Match;
+  MatchState& match = world_.Match;
   match.OrderMode = career::TurnedOver(match.OrderMode);
-  program_.Career.Firing[program_.Shared.SelectedPlayer] = match.OrderMode;
-  program_.Sounds.Play(Sound::Click);
+  world_.Career.Firing[world_.Shared.SelectedPlayer] = match.OrderMode;
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm8::StopAllFiring(int x, int y) {
   if (!Inside(x, 500, 600) || !Inside(y, 530, 550)) return;
-  program_.Match.OrderMode = kMoveMode;
-  for (int j = 1; j <= kTeamSize; ++j) program_.Career.Firing[j] = 0;
-  program_.Sounds.Play(Sound::Click);
+  world_.Match.OrderMode = kMoveMode;
+  for (int j = 1; j <= kTeamSize; ++j) world_.Career.Firing[j] = 0;
+  world_.Sounds.Play(Sound::Click);
 }
 
 // Pausing is free; resuming locks the button for a while, longer on the harder challenges.
 void TForm8::TogglePause(int x, int y) {
-  if (!Inside(x, 650, 700) || !Inside(y, 480, 530) || program_.Shared.ResultClickLock >= 1) return;
-  MatchState& match = program_.Match;
+  if (!Inside(x, 650, 700) || !Inside(y, 480, 530) || world_.Shared.ResultClickLock >= 1) return;
+  MatchState& match = world_.Match;
   match.Paused = career::TurnedOver(match.Paused);
-  if (match.Paused == 0) program_.Shared.ResultClickLock = career::InInt32Range(program_.Career.Challenge * 10LL + 50);
-  program_.Sounds.Play(Sound::Click);
+  if (match.Paused == 0) world_.Shared.ResultClickLock = career::InInt32Range(world_.Career.Challenge * 10LL + 50);
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm8::StartSprint(int x, int y) {
   if (!Inside(x, 500, 600) || !Inside(y, 550, 580)) return;
-  career::int32& sprint = program_.Career.Sprint[program_.Shared.SelectedPlayer];
+  career::int32& sprint = world_.Career.Sprint[world_.Shared.SelectedPlayer];
   if (sprint == 0) sprint = kSprintStart;
 }
 
 // With several players in reach the highest slot ends up selected.
 bool TForm8::SelectOnField(int x, int y) {
-  const career::CareerRecord& career = program_.Career;
+  const career::CareerRecord& career = world_.Career;
   const FieldPoint pressed = ToField({static_cast<double>(x), static_cast<double>(y)});
   bool used = false;
   for (int j = 1; j <= kTeamSize; ++j) {
     if (Closer(pressed, career.PlayerPos[j], kReachRadius) && career.InPlay[j] == 1) {
-      program_.Sounds.Play(Sound::Click);
-      program_.Shared.SelectedPlayer = j;
-      program_.Match.OrderMode = career.Firing[j];
+      world_.Sounds.Play(Sound::Click);
+      world_.Shared.SelectedPlayer = j;
+      world_.Match.OrderMode = career.Firing[j];
       used = true;
     }
   }
@@ -77,20 +77,20 @@ bool TForm8::SelectOnField(int x, int y) {
 // Every press below the field is used here, the buttons' included.
 bool TForm8::SelectInStrip(int x, int y) {
   if (!Inside(y, 440, 600)) return false;
-  const career::CareerRecord& career = program_.Career;
+  const career::CareerRecord& career = world_.Career;
   for (int b = 1; b <= kTeamSize; ++b) {
-    if (Inside(x, kStripBand * (b - 1), kStripBand * b) && career.InPlay[b] == 1) program_.Shared.SelectedPlayer = b;
+    if (Inside(x, kStripBand * (b - 1), kStripBand * b) && career.InPlay[b] == 1) world_.Shared.SelectedPlayer = b;
   }
-  if (Inside(x, 0, kStripBand * kTeamSize)) program_.Sounds.Play(Sound::Click);
-  program_.Match.OrderMode = career.Firing[program_.Shared.SelectedPlayer];
+  if (Inside(x, 0, kStripBand * kTeamSize)) world_.Sounds.Play(Sound::Click);
+  world_.Match.OrderMode = career.Firing[world_.Shared.SelectedPlayer];
   return true;
 }
 
 void TForm8::OrderOnField(int x, int y) {
-  MatchState& match = program_.Match;
+  MatchState& match = world_.Match;
   if (!Inside(x, 0, 800) || !Inside(y, 40, 440) || match.MoveBlocked != 0) return;
-  career::CareerRecord& career = program_.Career;
-  const int s = program_.Shared.SelectedPlayer;
+  career::CareerRecord& career = world_.Career;
+  const int s = world_.Shared.SelectedPlayer;
   const FieldPoint pressed{static_cast<double>(x), static_cast<double>(y)};
   if (match.OrderMode == kMoveMode) {
     career.PlayerTarget[s] = ToField(pressed);
@@ -103,8 +103,8 @@ void TForm8::OrderOnField(int x, int y) {
 }
 
 void TForm8::Image1MouseMove(int x, int y) {
-  MatchState& match = program_.Match;
-  match.PointerPos = program_.Career.PlayerPos[program_.Shared.SelectedPlayer];
+  MatchState& match = world_.Match;
+  match.PointerPos = world_.Career.PlayerPos[world_.Shared.SelectedPlayer];
   match.PointerInField = 0;
   if (Inside(y, 40, 440)) {
     match.PointerPos = ToField({static_cast<double>(x), static_cast<double>(y)});
@@ -114,14 +114,14 @@ void TForm8::Image1MouseMove(int x, int y) {
 
 void TForm8::FormKeyPress(char key) {
   if (key >= '1' && key <= '7') {
-    program_.Shared.SelectedPlayer = key - '0';
-    program_.Sounds.Play(Sound::Click);
+    world_.Shared.SelectedPlayer = key - '0';
+    world_.Sounds.Play(Sound::Click);
   }
   if (key == ' ') {
-    career::int32& firing = program_.Career.Firing[program_.Shared.SelectedPlayer];
+    career::int32& firing = world_.Career.Firing[world_.Shared.SelectedPlayer];
     firing = career::TurnedOver(firing);
-    program_.Match.OrderMode = firing;
-    program_.Sounds.Play(Sound::Click);
+    world_.Match.OrderMode = firing;
+    world_.Sounds.Play(Sound::Click);
   }
 }
 

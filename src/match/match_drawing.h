@@ -6,7 +6,7 @@
 #include "career/field_point.h"
 #include "gfx/canvas.h"
 
-namespace shell { class Program; }
+namespace world { class World; }
 
 namespace match {
 
@@ -15,21 +15,21 @@ inline constexpr int kMatchForm = 8;
 inline constexpr int kNextMatchForm = 7;
 
 // Title, the field by surface, the lightning flash (LightningTicks 4, 3 or 1), the frame.
-void DrawField(const shell::Program& program, gfx::Canvas& canvas);
+void DrawField(const world::World& world, gfx::Canvas& canvas);
 // The seven figures below the field with their numbers and status icons.
-void DrawTeamStrip(const shell::Program& program, gfx::Canvas& canvas);
+void DrawTeamStrip(const world::World& world, gfx::Canvas& canvas);
 // "home vs away. Game m of 2 on surface", WeatherText and the clock (the value before this
 // tick's count).
-void DrawCaptionLine(const shell::Program& program, gfx::Canvas& canvas);
+void DrawCaptionLine(const world::World& world, gfx::Canvas& canvas);
 // The selected player's portrait, name, figures, gear, paint, and the buttons: All Stop
 // Firing, SPRINT, MOVE/FIRE, play/pause, the pause budget and the crossed-out pause button.
-void DrawPanel(const shell::Program& program, gfx::Canvas& canvas);
+void DrawPanel(const world::World& world, gfx::Canvas& canvas);
 // The selected player's lowered figures in red, while the movement finds them tired.
-void DrawTiredFigures(const shell::Program& program, gfx::Canvas& canvas);
+void DrawTiredFigures(const world::World& world, gfx::Canvas& canvas);
 // The two start lines and the home station.
 void DrawEndMarks(gfx::Canvas& canvas);
 // The flag at FlagPos (already truncated by the tick).
-void DrawFlag(const shell::Program& program, gfx::Canvas& canvas);
+void DrawFlag(const world::World& world, gfx::Canvas& canvas);
 
 // The dotted pointer path: the tick traces it and hands each step point over as it goes.
 struct PointerPathPen {
@@ -42,13 +42,13 @@ void DrawPathCaption(gfx::Canvas& canvas, const career::FieldPoint& last_point, 
 
 // Own players (with the sparks of a broken marker: this draws Random numbers), the visible
 // opponents, and the bunkers by colour.
-void DrawPlayersAndBunkers(shell::Program& program, gfx::Canvas& canvas);
+void DrawPlayersAndBunkers(world::World& world, gfx::Canvas& canvas);
 // Every active paintball.
-void DrawPaintballs(const shell::Program& program, gfx::Canvas& canvas);
+void DrawPaintballs(const world::World& world, gfx::Canvas& canvas);
 // The storm of this match's surface when the weather is allowed and bad: its caption, its
 // sound, its particles (which move as they are drawn), specks and thunder.
-void WeatherEffects(shell::Program& program, gfx::Canvas& canvas);
+void WeatherEffects(world::World& world, gfx::Canvas& canvas);
 // The PAUSED banner while paused.
-void DrawPausedBanner(const shell::Program& program, gfx::Canvas& canvas);
+void DrawPausedBanner(const world::World& world, gfx::Canvas& canvas);
 
 }  // namespace match

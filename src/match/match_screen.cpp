@@ -7,14 +7,14 @@
 #include "match/paintballs.h"
 #include "match/sight.h"
 #include "match/tick_rules.h"
-#include "shell/program.h"
 #include "tour/result_screen.h"
+#include "world/world.h"
 
 namespace match {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kWeatherAllowed = 2;
 constexpr int kResultClickLock = 20;
@@ -30,66 +30,66 @@ int32 Improved(int32 attribute) { return attribute < kAttributeCeiling ? attribu
 
 }  // namespace
 
-TForm8::TForm8(shell::Program& program) : shell::Screen(program, 8, "Game On", shell::InputPicture{800, 600}) {}
+TForm8::TForm8(world::World& world) : world::Screen(world, 8, "Game On", core::InputPicture{800, 600}) {}
 
 void TForm8::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  MatchState& match = program_.Match;
-  const career::CareerRecord& career = program_.Career;
-  DrawField(program_, canvas);
-  if (program_.Shared.Surface == kIndoors) match.WeatherText = "Weather: Indoors";
+  MatchState& match = world_.Match;
+  const career::CareerRecord& career = world_.Career;
+  DrawField(world_, canvas);
+  if (world_.Shared.Surface == kIndoors) match.WeatherText = "Weather: Indoors";
   if (match.LightningTicks > 0) --match.LightningTicks;
-  BreakMarkers(program_);
-  PlayAmbientSounds(program_);
-  CountDownLocks(program_);
-  DrawTeamStrip(program_, canvas);
-  DrawCaptionLine(program_, canvas);
-  AdvanceClock(program_);
-  DrawPanel(program_, canvas);
-  CountDownSprints(program_);
+  BreakMarkers(world_);
+  PlayAmbientSounds(world_);
+  CountDownLocks(world_);
+  DrawTeamStrip(world_, canvas);
+  DrawCaptionLine(world_, canvas);
+  AdvanceClock(world_);
+  DrawPanel(world_, canvas);
+  CountDownSprints(world_);
   DrawEndMarks(canvas);
-  TruncateFlagPos(program_);
-  DrawFlag(program_, canvas);
-  TestFlagHung(program_);
-  CarryFlag(program_);
-  DropFlag(program_);
-  PickUpFlag(program_);
-  TracePointerPath(program_, canvas);
-  if (MoveOwnTeam(program_)) DrawTiredFigures(program_, canvas);
-  MoveOpposition(program_);
-  UpdateOppVisible(program_);
-  UpdateSpotted(program_);
-  DrawPlayersAndBunkers(program_, canvas);
-  AdvanceFiringCycles(program_);
-  FireOwnShots(program_);
-  FlyPaintballs(program_);
-  DrawPaintballs(program_, canvas);
-  HitPaintballs(program_);
-  if (career.WeatherAllowed == kWeatherAllowed && match.WeatherRoll == kBadWeather) WeatherEffects(program_, canvas);
-  if (match.Paused == 1) DrawPausedBanner(program_, canvas);
-  AimOpposition(program_);
-  FireOppositionShots(program_);
-  ApplyScriptedPlays(program_);
-  if (MatchIsOver(program_)) EndMatch();
+  TruncateFlagPos(world_);
+  DrawFlag(world_, canvas);
+  TestFlagHung(world_);
+  CarryFlag(world_);
+  DropFlag(world_);
+  PickUpFlag(world_);
+  TracePointerPath(world_, canvas);
+  if (MoveOwnTeam(world_)) DrawTiredFigures(world_, canvas);
+  MoveOpposition(world_);
+  UpdateOppVisible(world_);
+  UpdateSpotted(world_);
+  DrawPlayersAndBunkers(world_, canvas);
+  AdvanceFiringCycles(world_);
+  FireOwnShots(world_);
+  FlyPaintballs(world_);
+  DrawPaintballs(world_, canvas);
+  HitPaintballs(world_);
+  if (career.WeatherAllowed == kWeatherAllowed && match.WeatherRoll == kBadWeather) WeatherEffects(world_, canvas);
+  if (match.Paused == 1) DrawPausedBanner(world_, canvas);
+  AimOpposition(world_);
+  FireOppositionShots(world_);
+  ApplyScriptedPlays(world_);
+  if (MatchIsOver(world_)) EndMatch();
   frame.Copy();
 }
 
 void TForm8::EndMatch() {
-  program_.DisableTick(*this);
-  program_.Shared.ResultClickLock = kResultClickLock;
-  for (const Sound sound : kSoundsInEndOrder) program_.Sounds.Stop(sound);
-  for (const Sound sound : kSoundsInEndOrder) program_.Sounds.Rewind(sound);
-  program_.SwitchScreen(*this, program_.Form9());
-  program_.Shared.ResultFrame = 0;
+  world_.DisableTick(*this);
+  world_.Shared.ResultClickLock = kResultClickLock;
+  for (const Sound sound : kSoundsInEndOrder) world_.Sounds.Stop(sound);
+  for (const Sound sound : kSoundsInEndOrder) world_.Sounds.Rewind(sound);
+  world_.SwitchScreen(*this, world_.Form9());
+  world_.Shared.ResultFrame = 0;
   ImprovePlayer();
 }
 
 // By chance one player comes out of the match better at everything.
 void TForm8::ImprovePlayer() {
-  career::CareerRecord& career = program_.Career;
-  const int32 improved = program_.Rng(kImprovementRolls) + 1;
-  program_.Shared.ImprovedPlayer = improved;
+  career::CareerRecord& career = world_.Career;
+  const int32 improved = world_.Rng(kImprovementRolls) + 1;
+  world_.Shared.ImprovedPlayer = improved;
   if (improved > 7) return;
   for (auto* attribute : {&career.Speed, &career.Endurance, &career.Accuracy, &career.Agility}) {
     (*attribute)[improved] = Improved((*attribute)[improved]);

@@ -1,20 +1,20 @@
 #pragma once
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace match {
 
 // The live match: one tick draws the whole picture and moves the match on; the mouse and the
 // keys only change orders between ticks.
-class TForm8 : public shell::Screen {
+class TForm8 : public world::Screen {
  public:
-  explicit TForm8(shell::Program& program);
+  explicit TForm8(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
   void InputMouseMove(int x, int y) override { Image1MouseMove(x, y); }
   void FormKeyPress(char key) override;
 
-  void Image1MouseDown(shell::MouseButton button, int x, int y);
+  void Image1MouseDown(core::MouseButton button, int x, int y);
   void Image1MouseMove(int x, int y);
 
  private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "match/field_model.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
@@ -31,28 +31,28 @@ constexpr int kBunkerColours = 3;
 
 FieldPoint StartPoint(double x, int j) { return {x, 20.0 * j + 120.0}; }
 
-int32 OppositionGearLevel(shell::Program& program) {
-  const career::CareerRecord& career = program.Career;
-  const int32 drawn = program.Rng(2);
+int32 OppositionGearLevel(world::World& world) {
+  const career::CareerRecord& career = world.Career;
+  const int32 drawn = world.Rng(2);
   const long long level = career.TechLevel == kLowTech ? drawn + 1 : drawn + career.TourStage / 5 + 1;
   return static_cast<int32>(std::clamp<long long>(level, 1, 6));
 }
 
-void LineUpBothTeams(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
-  MatchState& match = program.Match;
+void LineUpBothTeams(world::World& world) {
+  career::CareerRecord& career = world.Career;
+  MatchState& match = world.Match;
   for (int j = 1; j <= kTeamSize; ++j) {
     career.AimPoint[j] = {0.0, 0.0};
     career.Firing[j] = 0;
     career.MatchPending = 1;
     career.PlayerPos[j] = StartPoint(35.0, j);
     match.OppPos[j] = StartPoint(765.0, j);
-    program.Shared.ResultFrame = 0;
+    world.Shared.ResultFrame = 0;
     career.PlayerTarget[j] = StartPoint(35.0, j);
     career.Sprint[j] = 0;
     match.OppTarget[j] = StartPoint(765.0, j);
     match.OppSpeed[j] = static_cast<int32>(std::min<long long>(kFastestOpposition, career.TourStage / 2 + 10));
-    match.OppGearLevel[j] = OppositionGearLevel(program);
+    match.OppGearLevel[j] = OppositionGearLevel(world);
     career.InPlay[j] = 1;
     match.OppInPlay[j] = 1;
     match.OppVisible[j] = 1;
@@ -80,25 +80,25 @@ const std::array<FieldPoint, kBunkerCount>& BunkerLayout(int layout) {
   return kLayouts[static_cast<std::size_t>(std::clamp(layout, 1, kLayoutCount) - 1)];
 }
 
-void StartMatch(shell::Program& program) {
-  MatchState& match = program.Match;
+void StartMatch(world::World& world) {
+  MatchState& match = world.Match;
   match.MatchClock = kMatchTicks;
   for (Paintball& paintball : match.Paintballs) paintball.Active = 0;
-  LineUpBothTeams(program);
-  program.Shared.SelectedPlayer = 4;
+  LineUpBothTeams(world);
+  world.Shared.SelectedPlayer = 4;
   match.FlagPos = kFlagStart;
-  match.WeatherRoll = program.Rng(5) + 1;
+  match.WeatherRoll = world.Rng(5) + 1;
   match.LightningTicks = 0;
-  for (int32& kind : match.BunkerKind) kind = program.Rng(kBunkerColours) + 1;
+  for (int32& kind : match.BunkerKind) kind = world.Rng(kBunkerColours) + 1;
   match.WeatherText = "Weather: Fine";
   match.Paused = 1;
   match.PauseRegenCounter = 0;
   match.FlagHung = 0;
-  match.PauseBudgetMax = PauseBudgetFor(program.Career.Challenge, match.PauseBudgetMax);
+  match.PauseBudgetMax = PauseBudgetFor(world.Career.Challenge, match.PauseBudgetMax);
   match.PauseBudget = match.PauseBudgetMax;
-  for (int j = 1; j <= kTeamSize; ++j) program.Career.HasFlag[j] = 0;
-  program.Shared.FieldLayout = NextLayout(program.Shared.FieldLayout);
-  const Layout& layout = BunkerLayout(program.Shared.FieldLayout);
+  for (int j = 1; j <= kTeamSize; ++j) world.Career.HasFlag[j] = 0;
+  world.Shared.FieldLayout = NextLayout(world.Shared.FieldLayout);
+  const Layout& layout = BunkerLayout(world.Shared.FieldLayout);
   for (int n = 1; n <= kBunkerCount; ++n) match.Bunkers[n] = layout[static_cast<std::size_t>(n - 1)];
 }
 

@@ -3,7 +3,7 @@
 
 #include "career/field_point.h"
 
-namespace shell { class Program; }
+namespace world { class World; }
 
 namespace match {
 
@@ -16,6 +16,6 @@ const std::array<career::FieldPoint, 14>& BunkerLayout(int layout);
 // positions, the opposition's strength from the tour stage, the flag, the weather roll, the
 // bunkers' colours, the pause budget and the next bunker layout, drawing its random numbers
 // in that order.
-void StartMatch(shell::Program& program);
+void StartMatch(world::World& world);
 
 }  // namespace match

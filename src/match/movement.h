@@ -1,8 +1,8 @@
 #pragma once
-#include "career/field_point.h"
 #include "career/career_record.h"
+#include "career/field_point.h"
 
-namespace shell { class Program; }
+namespace world { class World; }
 
 namespace match {
 
@@ -17,7 +17,7 @@ career::FieldPoint WalkStep(const career::FieldPoint& pos, const career::FieldPo
 bool IsTired(career::int32 match_clock, career::int32 endurance);
 
 // Both teams walk, the own team first. True when the selected player walked tired.
-bool MoveOwnTeam(shell::Program& program);
-void MoveOpposition(shell::Program& program);
+bool MoveOwnTeam(world::World& world);
+void MoveOpposition(world::World& world);
 
 }  // namespace match

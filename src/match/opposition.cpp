@@ -3,7 +3,7 @@
 #include <span>
 
 #include "match/field_model.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
@@ -104,14 +104,14 @@ void Apply(MatchState& match, const ScriptedMove& move) {
   }
 }
 
-void AimAtNearestSpotted(shell::Program& program, int i) {
-  const career::CareerRecord& career = program.Career;
-  MatchState& match = program.Match;
+void AimAtNearestSpotted(world::World& world, int i) {
+  const career::CareerRecord& career = world.Career;
+  MatchState& match = world.Match;
   for (int j = 1; j <= kTeamSize; ++j) {
     const double d = Distance(career.PlayerPos[j], match.OppPos[i]);
     if (d < match.OppAimDist[i] && career.InPlay[j] == 1 && career.Spotted[j] == 1) {
-      const int rx = program.Rng(30) - 15;
-      const int ry = program.Rng(30) - 15;
+      const int rx = world.Rng(30) - 15;
+      const int ry = world.Rng(30) - 15;
       match.OppAim[i] = {career.PlayerPos[j].x + rx, career.PlayerPos[j].y + kFieldTop + ry};
       match.OppAimDist[i] = d;
     }
@@ -120,18 +120,18 @@ void AimAtNearestSpotted(shell::Program& program, int i) {
 
 }  // namespace
 
-void AimOpposition(shell::Program& program) {
-  MatchState& match = program.Match;
+void AimOpposition(world::World& world) {
+  MatchState& match = world.Match;
   for (int i = 1; i <= kTeamSize; ++i) {
     match.OppAim[i] = {0.0, 0.0};
     match.OppAimDist[i] = kNoAimDistance;
-    if (match.OppVisible[i] == 1) AimAtNearestSpotted(program, i);
+    if (match.OppVisible[i] == 1) AimAtNearestSpotted(world, i);
   }
 }
 
-void ApplyScriptedPlays(shell::Program& program) {
-  MatchState& match = program.Match;
-  for (const ScriptedMove& move : PlayOf(program.Shared.FieldLayout)) {
+void ApplyScriptedPlays(world::World& world) {
+  MatchState& match = world.Match;
+  for (const ScriptedMove& move : PlayOf(world.Shared.FieldLayout)) {
     if (move.clock == match.MatchClock) Apply(match, move);
   }
 }

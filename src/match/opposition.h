@@ -1,15 +1,15 @@
 #pragma once
 
-namespace shell { class Program; }
+namespace world { class World; }
 
 namespace match {
 
 // Every opponent the team can see aims at the nearest own player in play that the opposition
 // spots, with an error of -15..14 on each axis drawn afresh.
-void AimOpposition(shell::Program& program);
+void AimOpposition(world::World& world);
 
 // The moves of the layout's scripted play due at this clock value; while paused the clock
 // stands, so they are applied again on every paused tick.
-void ApplyScriptedPlays(shell::Program& program);
+void ApplyScriptedPlays(world::World& world);
 
 }  // namespace match

@@ -4,13 +4,13 @@
 
 #include "career/counters.h"
 #include "match/field_model.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr double kLaunchSpeed = 15.0;
 constexpr double kSpeedStep = 1.1;
@@ -42,13 +42,13 @@ int TakeSlot(MatchState& match, int32* paint) {
   return kPaintballCount;
 }
 
-void Launch(shell::Program& program, int32* paint, int32 owner, const FieldPoint& from, const FieldPoint& aim) {
-  Paintball& paintball = program.Match.Paintballs[TakeSlot(program.Match, paint)];
+void Launch(world::World& world, int32* paint, int32 owner, const FieldPoint& from, const FieldPoint& aim) {
+  Paintball& paintball = world.Match.Paintballs[TakeSlot(world.Match, paint)];
   paintball.Active = 1;
   paintball.Owner = owner;
   paintball.Pos = from;
   paintball.Vel = LaunchVelocity(Difference(ToField(aim), paintball.Pos));
-  program.Sounds.Play(kMarkerPops[program.Rng(3)]);
+  world.Sounds.Play(kMarkerPops[world.Rng(3)]);
 }
 
 bool OwnPlayerFires(const career::CareerRecord& career, const MatchState& match, int j) {
@@ -59,13 +59,13 @@ bool OwnPlayerFires(const career::CareerRecord& career, const MatchState& match,
 
 // The opposition has no accuracy of its own: its speed stands for it, so it aims better as
 // the tour goes on.
-long long ShooterAccuracy(const shell::Program& program, int32 owner) {
-  if (IsOwn(owner)) return program.Career.Accuracy[owner];
+long long ShooterAccuracy(const world::World& world, int32 owner) {
+  if (IsOwn(owner)) return world.Career.Accuracy[owner];
   const int i = owner - kTeamSize;
-  return i >= 1 && i <= kTeamSize ? program.Match.OppSpeed[i] : 0;
+  return i >= 1 && i <= kTeamSize ? world.Match.OppSpeed[i] : 0;
 }
 
-bool PushDrawn(shell::Program& program, long long accuracy) { return program.Rng(100) > accuracy + 70; }
+bool PushDrawn(world::World& world, long long accuracy) { return world.Rng(100) > accuracy + 70; }
 
 void StopOnBunkers(const MatchState& match, Paintball& paintball) {
   for (const FieldPoint& bunker : match.Bunkers) {
@@ -111,9 +111,9 @@ FieldPoint LaunchVelocity(FieldPoint way) {
   return v;
 }
 
-void AdvanceFiringCycles(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
-  MatchState& match = program.Match;
+void AdvanceFiringCycles(world::World& world) {
+  career::CareerRecord& career = world.Career;
+  MatchState& match = world.Match;
   if (match.Paused != 0) return;
   for (int j = 1; j <= kTeamSize; ++j) {
     if (career.Firing[j] != 1) continue;
@@ -126,42 +126,42 @@ void AdvanceFiringCycles(shell::Program& program) {
   }
 }
 
-void FireOwnShots(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
+void FireOwnShots(world::World& world) {
+  career::CareerRecord& career = world.Career;
   for (int j = 1; j <= kTeamSize; ++j) {
-    if (OwnPlayerFires(career, program.Match, j)) Launch(program, &career.Paint[j], j, career.PlayerPos[j], career.AimPoint[j]);
+    if (OwnPlayerFires(career, world.Match, j)) Launch(world, &career.Paint[j], j, career.PlayerPos[j], career.AimPoint[j]);
   }
 }
 
-void FireOppositionShots(shell::Program& program) {
-  MatchState& match = program.Match;
+void FireOppositionShots(world::World& world) {
+  MatchState& match = world.Match;
   for (int i = 1; i <= kTeamSize; ++i) {
     match.OppPaint[i] = 1;
     if (match.OppInPlay[i] != 1 || match.Paused != 0) continue;
     match.OppPaint[i] = 100;
     if (match.OppAim[i].x > 0 && match.OppShotCount[i] < match.OppGearLevel[i] && match.OppShotTimer[i] == 0) {
-      Launch(program, nullptr, i + kTeamSize, match.OppPos[i], match.OppAim[i]);
+      Launch(world, nullptr, i + kTeamSize, match.OppPos[i], match.OppAim[i]);
     }
   }
 }
 
-void FlyPaintballs(shell::Program& program) {
-  MatchState& match = program.Match;
+void FlyPaintballs(world::World& world) {
+  MatchState& match = world.Match;
   if (match.Paused != 0) return;
   for (Paintball& paintball : match.Paintballs) {
     if (paintball.Active != 1) continue;
     paintball.Pos = {paintball.Pos.x + paintball.Vel.x, paintball.Pos.y + paintball.Vel.y};
-    const long long accuracy = ShooterAccuracy(program, paintball.Owner);
-    if (PushDrawn(program, accuracy)) paintball.Pos.x += kPush;
-    if (PushDrawn(program, accuracy)) paintball.Pos.x -= kPush;
-    if (PushDrawn(program, accuracy)) paintball.Pos.y += kPush;
-    if (PushDrawn(program, accuracy)) paintball.Pos.y -= kPush;
+    const long long accuracy = ShooterAccuracy(world, paintball.Owner);
+    if (PushDrawn(world, accuracy)) paintball.Pos.x += kPush;
+    if (PushDrawn(world, accuracy)) paintball.Pos.x -= kPush;
+    if (PushDrawn(world, accuracy)) paintball.Pos.y += kPush;
+    if (PushDrawn(world, accuracy)) paintball.Pos.y -= kPush;
   }
 }
 
-void HitPaintballs(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
-  MatchState& match = program.Match;
+void HitPaintballs(world::World& world) {
+  career::CareerRecord& career = world.Career;
+  MatchState& match = world.Match;
   for (Paintball& paintball : match.Paintballs) {
     if (paintball.Active != 1) continue;
     StopOnBunkers(match, paintball);

@@ -1,7 +1,7 @@
 #pragma once
 #include "career/field_point.h"
 
-namespace shell { class Program; }
+namespace world { class World; }
 
 namespace match {
 
@@ -10,14 +10,14 @@ namespace match {
 career::FieldPoint LaunchVelocity(career::FieldPoint way);
 
 // The firing cycles' counters, own team then opposition.
-void AdvanceFiringCycles(shell::Program& program);
+void AdvanceFiringCycles(world::World& world);
 // Every own player whose cycle allows fires at its aim point.
-void FireOwnShots(shell::Program& program);
+void FireOwnShots(world::World& world);
 // Every visible, aiming opponent whose cycle allows fires; none of them runs out of paint.
-void FireOppositionShots(shell::Program& program);
+void FireOppositionShots(world::World& world);
 // The paintballs fly their displacement and are pushed about by their shooter's accuracy.
-void FlyPaintballs(shell::Program& program);
+void FlyPaintballs(world::World& world);
 // Bunkers, own players, opponents and the field edge stop paintballs; players hit are out.
-void HitPaintballs(shell::Program& program);
+void HitPaintballs(world::World& world);
 
 }  // namespace match

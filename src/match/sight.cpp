@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "match/match_drawing.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
@@ -49,10 +49,10 @@ bool LineIsClear(const BunkerField& bunkers, const FieldPoint& from, const Field
   return clear;
 }
 
-void TracePointerPath(shell::Program& program, gfx::Canvas& canvas) {
-  MatchState& match = program.Match;
-  const career::CareerRecord& career = program.Career;
-  const int s = program.Shared.SelectedPlayer;
+void TracePointerPath(world::World& world, gfx::Canvas& canvas) {
+  MatchState& match = world.Match;
+  const career::CareerRecord& career = world.Career;
+  const int s = world.Shared.SelectedPlayer;
   const bool dotted = career.InPlay[s] == 1 && match.PointerInField == 1;
   PointerPathPen pen{.fire_mode = match.OrderMode == kFireMode};
   FieldPoint last_point = career.PlayerPos[s];
@@ -69,9 +69,9 @@ void TracePointerPath(shell::Program& program, gfx::Canvas& canvas) {
   if (dotted) DrawPathCaption(canvas, last_point, pen.fire_mode);
 }
 
-void UpdateOppVisible(shell::Program& program) {
-  MatchState& match = program.Match;
-  const career::CareerRecord& career = program.Career;
+void UpdateOppVisible(world::World& world) {
+  MatchState& match = world.Match;
+  const career::CareerRecord& career = world.Career;
   for (int i = 1; i <= kTeamSize; ++i) {
     match.OppVisible[i] = 0;
     for (int j = 1; j <= kTeamSize && match.OppVisible[i] == 0; ++j) {
@@ -83,9 +83,9 @@ void UpdateOppVisible(shell::Program& program) {
   }
 }
 
-void UpdateSpotted(shell::Program& program) {
-  const MatchState& match = program.Match;
-  career::CareerRecord& career = program.Career;
+void UpdateSpotted(world::World& world) {
+  const MatchState& match = world.Match;
+  career::CareerRecord& career = world.Career;
   for (int j = 1; j <= kTeamSize; ++j) {
     career.Spotted[j] = 0;
     for (int i = 1; i <= kTeamSize && career.Spotted[j] == 0; ++i) {

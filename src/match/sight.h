@@ -4,7 +4,7 @@
 #include "match/match_state.h"
 
 namespace gfx { class Canvas; }
-namespace shell { class Program; }
+namespace world { class World; }
 
 namespace match {
 
@@ -47,11 +47,11 @@ bool LineIsClear(const BunkerField& bunkers, const FieldPoint& from, const Field
 
 // The dotted path from the selected player to the pointer, and whether a move order along it
 // is refused (MoveBlocked, set back at once in FIRE mode).
-void TracePointerPath(shell::Program& program, gfx::Canvas& canvas);
+void TracePointerPath(world::World& world, gfx::Canvas& canvas);
 
 // Which opponents the team sees (all of them on the easy challenge), then which own players
 // the opposition sees.
-void UpdateOppVisible(shell::Program& program);
-void UpdateSpotted(shell::Program& program);
+void UpdateOppVisible(world::World& world);
+void UpdateSpotted(world::World& world);
 
 }  // namespace match

@@ -4,13 +4,13 @@
 
 #include "career/counters.h"
 #include "match/field_model.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kBreakdownChances = 20000;
 constexpr int kBreakdownDraw = 30;
@@ -24,7 +24,7 @@ int32 PauseRegrowth(int32 challenge) {
   return 0;
 }
 
-bool AmbientChance(shell::Program& program) { return program.Rng(1000) > 996; }
+bool AmbientChance(world::World& world) { return world.Rng(1000) > 996; }
 
 bool AnyoneHasFlag(const career::CareerRecord& career) {
   for (int j = 1; j <= kTeamSize; ++j) {
@@ -35,40 +35,40 @@ bool AnyoneHasFlag(const career::CareerRecord& career) {
 
 }  // namespace
 
-void BreakMarkers(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
-  const MatchState& match = program.Match;
+void BreakMarkers(world::World& world) {
+  career::CareerRecord& career = world.Career;
+  const MatchState& match = world.Match;
   for (int j = 1; j <= kTeamSize; ++j) {
-    const int r = program.Rng(kBreakdownChances);
+    const int r = world.Rng(kBreakdownChances);
     if (r == kBreakdownDraw && career.InPlay[j] == 1 && match.Paused == 0 && career.Challenge > 1) {
       career.GearLevel[j] = 0;
-      program.Sounds.Play(Sound::Hiss);
+      world.Sounds.Play(Sound::Hiss);
     }
   }
 }
 
-void PlayAmbientSounds(shell::Program& program) {
-  MatchState& match = program.Match;
-  if (match.WeatherRoll >= kBadWeather || program.Shared.Surface >= kIndoors) return;
-  if (AmbientChance(program)) program.Sounds.Play(Sound::Bird);
-  if (AmbientChance(program)) match.BarkTicks = program.Rng(50) + 21;
+void PlayAmbientSounds(world::World& world) {
+  MatchState& match = world.Match;
+  if (match.WeatherRoll >= kBadWeather || world.Shared.Surface >= kIndoors) return;
+  if (AmbientChance(world)) world.Sounds.Play(Sound::Bird);
+  if (AmbientChance(world)) match.BarkTicks = world.Rng(50) + 21;
 }
 
-void CountDownLocks(shell::Program& program) {
-  MatchState& match = program.Match;
-  program.Shared.ResultClickLock = std::max(career::SaturatingAdd(program.Shared.ResultClickLock, -1), 0);
+void CountDownLocks(world::World& world) {
+  MatchState& match = world.Match;
+  world.Shared.ResultClickLock = std::max(career::SaturatingAdd(world.Shared.ResultClickLock, -1), 0);
   match.BarkTicks = std::max(match.BarkTicks - 1, 0);
-  if (std::find(std::begin(kBarkAt), std::end(kBarkAt), match.BarkTicks) != std::end(kBarkAt)) program.Sounds.Play(Sound::Bark);
+  if (std::find(std::begin(kBarkAt), std::end(kBarkAt), match.BarkTicks) != std::end(kBarkAt)) world.Sounds.Play(Sound::Bark);
 }
 
-void AdvanceClock(shell::Program& program) {
-  MatchState& match = program.Match;
+void AdvanceClock(world::World& world) {
+  MatchState& match = world.Match;
   if (match.Paused == 0) --match.MatchClock;
   if (match.Paused == 1) --match.PauseBudget;
   if (match.Paused == 0) ++match.PauseRegenCounter;
   if (match.PauseRegenCounter == kRegenTicks) {
     match.PauseRegenCounter = 0;
-    match.PauseBudget += PauseRegrowth(program.Career.Challenge);
+    match.PauseBudget += PauseRegrowth(world.Career.Challenge);
   }
   if (match.PauseBudget < 1) {
     match.PauseBudget = 0;
@@ -77,37 +77,37 @@ void AdvanceClock(shell::Program& program) {
   if (match.PauseBudget > match.PauseBudgetMax) match.PauseBudget = match.PauseBudgetMax;
 }
 
-void CountDownSprints(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
+void CountDownSprints(world::World& world) {
+  career::CareerRecord& career = world.Career;
   for (int j = 1; j <= kTeamSize; ++j) {
-    if (program.Match.Paused == 0 && career.Sprint[j] > 1) --career.Sprint[j];
+    if (world.Match.Paused == 0 && career.Sprint[j] > 1) --career.Sprint[j];
   }
 }
 
-void TruncateFlagPos(shell::Program& program) { program.Match.FlagPos = Truncated(program.Match.FlagPos); }
+void TruncateFlagPos(world::World& world) { world.Match.FlagPos = Truncated(world.Match.FlagPos); }
 
-void TestFlagHung(shell::Program& program) {
-  MatchState& match = program.Match;
+void TestFlagHung(world::World& world) {
+  MatchState& match = world.Match;
   match.FlagHung = Closer(kHomeStation, match.FlagPos, kHangRadius) ? 1 : 0;
 }
 
-void CarryFlag(shell::Program& program) {
-  const career::CareerRecord& career = program.Career;
+void CarryFlag(world::World& world) {
+  const career::CareerRecord& career = world.Career;
   for (int j = 1; j <= kTeamSize; ++j) {
-    if (career.HasFlag[j] == 1) program.Match.FlagPos = ToPicture(career.PlayerPos[j]);
+    if (career.HasFlag[j] == 1) world.Match.FlagPos = ToPicture(career.PlayerPos[j]);
   }
 }
 
-void DropFlag(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
+void DropFlag(world::World& world) {
+  career::CareerRecord& career = world.Career;
   for (int j = 1; j <= kTeamSize; ++j) {
     if (career.InPlay[j] == 0 && career.HasFlag[j] == 1) career.HasFlag[j] = 0;
   }
 }
 
-void PickUpFlag(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
-  const FieldPoint flag = program.Match.FlagPos;
+void PickUpFlag(world::World& world) {
+  career::CareerRecord& career = world.Career;
+  const FieldPoint flag = world.Match.FlagPos;
   for (int j = 1; j <= kTeamSize; ++j) {
     if (career.InPlay[j] != 1 || AnyoneHasFlag(career)) continue;
     if (Closer(career.PlayerPos[j], ToField(flag), kReachRadius)) {
@@ -118,9 +118,9 @@ void PickUpFlag(shell::Program& program) {
   }
 }
 
-bool MatchIsOver(shell::Program& program) {
-  career::CareerRecord& career = program.Career;
-  const MatchState& match = program.Match;
+bool MatchIsOver(world::World& world) {
+  career::CareerRecord& career = world.Career;
+  const MatchState& match = world.Match;
   bool team_out = true;
   for (int j = 1; j <= kTeamSize; ++j) team_out = team_out && career.InPlay[j] != 1;
   if (match.FlagHung == 1) {

@@ -3,15 +3,15 @@
 
 #include "match/match_canvas.h"
 #include "match/match_drawing.h"
-#include "shell/program.h"
+#include "world/world.h"
 
 namespace match {
 
 namespace {
 
 using gfx::Canvas;
-using shell::Program;
-using shell::Sound;
+using world::World;
+using core::Sound;
 
 constexpr gfx::Color kGrey{128, 128, 128};
 
@@ -39,9 +39,9 @@ void DrawRaindrop(Canvas& canvas, int x, int y) {
   canvas.Polyline({{x + 6, y - 6}, {x, y}, {x + 7, y - 5}});
 }
 
-void Rainstorm(Program& program, Canvas& canvas) {
-  MatchState& match = program.Match;
-  program.Sounds.Play(Sound::Rain);
+void Rainstorm(World& world, Canvas& canvas) {
+  MatchState& match = world.Match;
+  world.Sounds.Play(Sound::Rain);
   match.WeatherText = "Weather: Rainstorm";
   canvas.Pen.Color = gfx::colors::SkyBlue;
   for (int p = 1; p <= kParticleCount; ++p) {
@@ -49,57 +49,57 @@ void Rainstorm(Program& program, Canvas& canvas) {
     int& y = match.ParticleY[p];
     const int speed = match.ParticleSpeed[p];
     DrawRaindrop(canvas, x, y);
-    x = x - speed + program.Rng(2);
-    y = y + speed + program.Rng(2);
+    x = x - speed + world.Rng(2);
+    y = y + speed + world.Rng(2);
     if (y > 440) y = kTopRow;
     if (x < 1) x = kRightEdge;
   }
-  if (program.Rng(1000) > 995) {
+  if (world.Rng(1000) > 995) {
     match.LightningTicks = kLightningFlashTicks;
-    program.Sounds.Play(Sound::Thunder);
+    world.Sounds.Play(Sound::Thunder);
   }
 }
 
-void DrawSpecks(Program& program, Canvas& canvas, int count) {
+void DrawSpecks(World& world, Canvas& canvas, int count) {
   for (int speck = 0; speck < count; ++speck) {
-    const int x = program.Rng(800);
-    const int y = program.Rng(400) + kFieldTop;
+    const int x = world.Rng(800);
+    const int y = world.Rng(400) + kFieldTop;
     Circle(canvas, x, y, 1);
   }
 }
 
-void BlowAlong(Program& program, int& x, int& y, int speed) {
-  x = x - 2 * speed - program.Rng(3);
-  y = y + program.Rng(4) - 1;
+void BlowAlong(World& world, int& x, int& y, int speed) {
+  x = x - 2 * speed - world.Rng(3);
+  y = y + world.Rng(4) - 1;
   if (y > 435) y = kTopRow;
   if (y < 43) y = 435;
   if (x < 1) x = kRightEdge;
 }
 
-void Blow(Program& program, Canvas& canvas, const Blizzard& storm) {
-  MatchState& match = program.Match;
+void Blow(World& world, Canvas& canvas, const Blizzard& storm) {
+  MatchState& match = world.Match;
   match.WeatherText = storm.caption;
   canvas.Pen.Color = storm.colour;
   canvas.Brush.Color = storm.colour;
-  program.Sounds.Play(Sound::Wind);
+  world.Sounds.Play(Sound::Wind);
   for (int p = 1; p <= kParticleCount; ++p) {
     int& x = match.ParticleX[p];
     int& y = match.ParticleY[p];
     Circle(canvas, x, y, storm.particle_radius);
-    DrawSpecks(program, canvas, storm.specks_per_particle);
-    BlowAlong(program, x, y, match.ParticleSpeed[p]);
+    DrawSpecks(world, canvas, storm.specks_per_particle);
+    BlowAlong(world, x, y, match.ParticleSpeed[p]);
   }
-  if (storm.thunder_above > 0 && program.Rng(1000) > storm.thunder_above) program.Sounds.Play(Sound::Thunder);
+  if (storm.thunder_above > 0 && world.Rng(1000) > storm.thunder_above) world.Sounds.Play(Sound::Thunder);
 }
 
 }  // namespace
 
-void WeatherEffects(Program& program, Canvas& canvas) {
-  if (program.Career.WeatherAllowed != kWeatherAllowed || program.Match.WeatherRoll != kBadWeatherRoll) return;
-  switch (program.Shared.Surface) {
-    case 1: Rainstorm(program, canvas); break;
-    case 2: Blow(program, canvas, kDuststorm); break;
-    case 3: Blow(program, canvas, kSnowing); break;
+void WeatherEffects(World& world, Canvas& canvas) {
+  if (world.Career.WeatherAllowed != kWeatherAllowed || world.Match.WeatherRoll != kBadWeatherRoll) return;
+  switch (world.Shared.Surface) {
+    case 1: Rainstorm(world, canvas); break;
+    case 2: Blow(world, canvas, kDuststorm); break;
+    case 3: Blow(world, canvas, kSnowing); break;
     default: break;  // indoors: no weather
   }
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "shell/screen.h"
+#include "core/screen.h"
 
 namespace platform {
 
@@ -15,7 +15,7 @@ std::int64_t CeilDivide(std::int64_t a, std::int64_t b) { return -FloorDivide(-a
 }  // namespace
 
 int LargestScaleFitting(int display_width, int display_height) {
-  return std::max(1, std::min(display_width / shell::kPictureWidth, display_height / shell::kPictureHeight));
+  return std::max(1, std::min(display_width / core::kPictureWidth, display_height / core::kPictureHeight));
 }
 
 Scaling::Scaling(int window_width, int window_height, int numerator, int denominator)
@@ -34,7 +34,7 @@ Scaling Scaling::For(ScaleChoice choice, int window_width, int window_height) {
   window_height = std::max(1, window_height);
   const int largest_whole = LargestScaleFitting(window_width, window_height);
   // Smaller than the picture even at its own size, the window shows it shrunk, never cropped.
-  const bool too_small = window_width < shell::kPictureWidth || window_height < shell::kPictureHeight;
+  const bool too_small = window_width < core::kPictureWidth || window_height < core::kPictureHeight;
   if (too_small) choice.kind = ScaleChoice::Kind::Fit;
   switch (choice.kind) {
     case ScaleChoice::Kind::LargestWhole: return {window_width, window_height, largest_whole, 1};
@@ -43,11 +43,11 @@ Scaling Scaling::For(ScaleChoice choice, int window_width, int window_height) {
     case ScaleChoice::Kind::Fit: break;
   }
   // The side that meets the window's edge first sets the scale.
-  if (static_cast<std::int64_t>(window_width) * shell::kPictureHeight <=
-      static_cast<std::int64_t>(window_height) * shell::kPictureWidth) {
-    return {window_width, window_height, window_width, shell::kPictureWidth};
+  if (static_cast<std::int64_t>(window_width) * core::kPictureHeight <=
+      static_cast<std::int64_t>(window_height) * core::kPictureWidth) {
+    return {window_width, window_height, window_width, core::kPictureWidth};
   }
-  return {window_width, window_height, window_height, shell::kPictureHeight};
+  return {window_width, window_height, window_height, core::kPictureHeight};
 }
 
 int Scaling::GameOf(int window, std::int64_t origin) const {

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/host.h"
 #include "gfx/canvas.h"
-#include "shell/host.h"
 
 namespace platform {
 
@@ -43,7 +43,7 @@ class Scaling {
 
   int WindowWidth() const { return window_width_; }
   int WindowHeight() const { return window_height_; }
-  shell::WindowSize GameArea() const { return area_; }
+  core::WindowSize GameArea() const { return area_; }
   double Factor() const { return static_cast<double>(numerator_) / denominator_; }
   bool IsWhole() const { return denominator_ == 1; }
 
@@ -76,7 +76,7 @@ class Scaling {
 
   int window_width_, window_height_;
   std::int64_t numerator_, denominator_;
-  shell::WindowSize area_;
+  core::WindowSize area_;
   std::int64_t origin_x_, origin_y_;
 };
 

@@ -32,7 +32,7 @@ SdlAudio::~SdlAudio() {
   if (device_ != 0) SDL_CloseAudioDevice(device_);
 }
 
-void SdlAudio::Attach(shell::SoundMixer* mixer) {
+void SdlAudio::Attach(core::SoundMixer* mixer) {
   Lock();
   mixer_ = mixer;
   Unlock();

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "shell/program.h"
+#include "core/game.h"
 
 namespace platform {
 
@@ -79,7 +79,7 @@ SdlHost::SdlHost(std::string program_folder, ScaleChoice scale, bool windowed)
   }
   UseDisplaysOwnPixels();
   const SDL_Rect place = windowed ? WindowedPlace(nullptr) : display;
-  window_ = SDL_CreateWindow(shell::kProgramTitle, place.x, place.y, place.w, place.h,
+  window_ = SDL_CreateWindow(core::kProgramTitle, place.x, place.y, place.w, place.h,
                              SDL_WINDOW_SHOWN | (windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_BORDERLESS));
   if (!window_) {
     std::fprintf(stderr, "Splatvane: cannot open the window (%s)\n", SDL_GetError());
@@ -98,7 +98,7 @@ SdlHost::~SdlHost() {
   if (window_) SDL_DestroyWindow(window_);
 }
 
-shell::WindowSize SdlHost::ClientSize() const { return Scale().GameArea(); }
+core::WindowSize SdlHost::ClientSize() const { return Scale().GameArea(); }
 
 void SdlHost::Present(const gfx::Picture& frame, int left, int top) {
   picture_.ShowFrame(frame, {left, top});
@@ -147,7 +147,7 @@ void SdlHost::SetCaption(const std::string& caption) {
 
 // SDL cannot ask the desktop for its button-highlight colour; white, which most desktops give
 // and the window always shows, stands for it.
-void SdlHost::SetBackground(shell::WindowBackground) {}
+void SdlHost::SetBackground(core::WindowBackground) {}
 
 void SdlHost::SetBordered(bool bordered) {
   game_bordered_ = bordered;
@@ -193,13 +193,13 @@ void SdlHost::ShowErrorBox() {
     picture_.ShowBox(nullptr, {});
     return;
   }
-  const shell::WindowSize area = ClientSize();
+  const core::WindowSize area = ClientSize();
   picture_.ShowBox(&error_box_.Image(), error_box_.PlaceIn(area.width, area.height));
 }
 
 bool SdlHost::ErrorBoxTakes(const SDL_Event& event) {
   if (!error_box_.IsOpen()) return false;
-  const shell::WindowSize window = ClientSize();
+  const core::WindowSize window = ClientSize();
   const gfx::Point box = error_box_.PlaceIn(window.width, window.height);
   switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:
@@ -229,31 +229,31 @@ std::uint64_t SdlHost::NowMs() const { return SDL_GetTicks64(); }
 
 namespace {
 
-std::optional<shell::MouseButton> ButtonOf(Uint8 button) {
+std::optional<core::MouseButton> ButtonOf(Uint8 button) {
   switch (button) {
-    case SDL_BUTTON_LEFT: return shell::MouseButton::Left;
-    case SDL_BUTTON_RIGHT: return shell::MouseButton::Right;
+    case SDL_BUTTON_LEFT: return core::MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return core::MouseButton::Right;
     case SDL_BUTTON_MIDDLE:
     case SDL_BUTTON_X1:
-    case SDL_BUTTON_X2: return shell::MouseButton::Middle;
+    case SDL_BUTTON_X2: return core::MouseButton::Middle;
     default: return std::nullopt;
   }
 }
 
-std::optional<shell::EditKey> EditKeyOf(SDL_Keycode key) {
+std::optional<core::EditKey> EditKeyOf(SDL_Keycode key) {
   switch (key) {
-    case SDLK_LEFT: return shell::EditKey::Left;
-    case SDLK_RIGHT: return shell::EditKey::Right;
-    case SDLK_UP: return shell::EditKey::Up;
-    case SDLK_DOWN: return shell::EditKey::Down;
-    case SDLK_HOME: return shell::EditKey::Home;
-    case SDLK_END: return shell::EditKey::End;
-    case SDLK_PAGEUP: return shell::EditKey::PageUp;
-    case SDLK_PAGEDOWN: return shell::EditKey::PageDown;
-    case SDLK_BACKSPACE: return shell::EditKey::Backspace;
-    case SDLK_DELETE: return shell::EditKey::Delete;
+    case SDLK_LEFT: return core::EditKey::Left;
+    case SDLK_RIGHT: return core::EditKey::Right;
+    case SDLK_UP: return core::EditKey::Up;
+    case SDLK_DOWN: return core::EditKey::Down;
+    case SDLK_HOME: return core::EditKey::Home;
+    case SDLK_END: return core::EditKey::End;
+    case SDLK_PAGEUP: return core::EditKey::PageUp;
+    case SDLK_PAGEDOWN: return core::EditKey::PageDown;
+    case SDLK_BACKSPACE: return core::EditKey::Backspace;
+    case SDLK_DELETE: return core::EditKey::Delete;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return shell::EditKey::Enter;
+    case SDLK_KP_ENTER: return core::EditKey::Enter;
     default: return std::nullopt;
   }
 }
@@ -278,7 +278,7 @@ bool SwitchesWindow(const SDL_Event& event) {
 }
 
 // Typed text arrives as UTF-8; the game's texts are Latin-1.
-void TypeText(const char* utf8, shell::Program& program) {
+void TypeText(const char* utf8, core::Game& game) {
   for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
     unsigned code = *p++;
     if (code >= 0xC0 && code < 0xE0 && (*p & 0xC0) == 0x80) code = ((code & 0x1F) << 6) | (*p++ & 0x3F);
@@ -286,13 +286,13 @@ void TypeText(const char* utf8, shell::Program& program) {
       while ((*p & 0xC0) == 0x80) ++p;
       continue;
     }
-    if (code < 256) program.KeyPress(static_cast<char>(code));
+    if (code < 256) game.KeyPress(static_cast<char>(code));
   }
 }
 
 }  // namespace
 
-void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
+void SdlHost::Handle(const SDL_Event& event, core::Game& game) {
   // The switch between the window and the whole display comes first: it keeps the error box.
   if (SwitchesWindow(event)) {
     ToggleWindowed();
@@ -307,7 +307,7 @@ void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
         if (windowed_) {
           Quit();
         } else {
-          program.CloseWindow();
+          game.CloseWindow();
         }
       } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         Redraw();
@@ -319,43 +319,43 @@ void SdlHost::Handle(const SDL_Event& event, shell::Program& program) {
     case SDL_MOUSEBUTTONDOWN:
       if (const auto button = ButtonOf(event.button.button)) {
         const gfx::Point at = InGame(event.button.x, event.button.y);
-        program.MouseDown(at.x, at.y, *button);
+        game.MouseDown(at.x, at.y, *button);
       }
       break;
     case SDL_MOUSEBUTTONUP:
       if (const auto button = ButtonOf(event.button.button)) {
         const gfx::Point at = InGame(event.button.x, event.button.y);
-        program.MouseUp(at.x, at.y, *button);
+        game.MouseUp(at.x, at.y, *button);
       }
       break;
     case SDL_MOUSEMOTION: {
       const gfx::Point at = InGame(event.motion.x, event.motion.y);
-      program.MouseMove(at.x, at.y);
+      game.MouseMove(at.x, at.y);
       break;
     }
     case SDL_MOUSEWHEEL: {
       int x = 0, y = 0;
       SDL_GetMouseState(&x, &y);
       const gfx::Point at = InGame(x, y);
-      program.Wheel(at.x, at.y, event.wheel.y);
+      game.Wheel(at.x, at.y, event.wheel.y);
       break;
     }
-    case SDL_TEXTINPUT: TypeText(event.text.text, program); break;
+    case SDL_TEXTINPUT: TypeText(event.text.text, game); break;
     case SDL_KEYDOWN:
-      if (const auto key = EditKeyOf(event.key.keysym.sym)) program.EditKeyPress(*key);
-      if (const auto typed = TypedControlOf(event.key.keysym.sym)) program.KeyPress(*typed);
+      if (const auto key = EditKeyOf(event.key.keysym.sym)) game.EditKeyPress(*key);
+      if (const auto typed = TypedControlOf(event.key.keysym.sym)) game.KeyPress(*typed);
       break;
     default: break;
   }
 }
 
-bool SdlHost::RunOnce(shell::Program& program) {
+bool SdlHost::RunOnce(core::Game& game) {
   SDL_Event event;
-  while (!quitting_ && SDL_PollEvent(&event)) Handle(event, program);
+  while (!quitting_ && SDL_PollEvent(&event)) Handle(event, game);
   if (quitting_) return false;
   const std::uint64_t now = NowMs();
   audio_.AdvanceSilently(now);
-  program.Advance(now);
+  game.Advance(now);
   return !quitting_;
 }
 
@@ -369,11 +369,11 @@ void SdlHost::SleepUntil(std::optional<std::uint64_t> due) const {
   SDL_WaitEventTimeout(nullptr, static_cast<int>(sleep));
 }
 
-void SdlHost::Run(shell::Program& program) {
+void SdlHost::Run(core::Game& game) {
   // A screen's tick, started at a click, falls out of step with the watchdog's; a timer that
   // waits up to this long for the next one puts them back in step, one wake-up for both.
   constexpr std::uint64_t kGatherTimersMs = 25;
-  while (RunOnce(program)) SleepUntil(program.NextDue(kGatherTimersMs));
+  while (RunOnce(game)) SleepUntil(game.NextDue(kGatherTimersMs));
 }
 
 }  // namespace platform

@@ -6,24 +6,24 @@
 #include <string>
 #include <vector>
 
+#include "core/host.h"
 #include "platform/disk_files.h"
 #include "platform/error_box.h"
 #include "platform/scaling.h"
 #include "platform/window_picture.h"
-#include "shell/host.h"
 
-namespace shell { class Program; }
+namespace core { class Game; }
 
 namespace platform {
 
 // The sound output: one SDL audio device, or silence when the machine has none, in which case
 // the voices are still moved on by the clock so that they end as they would.
-class SdlAudio : public shell::AudioOutput {
+class SdlAudio : public core::AudioOutput {
  public:
   SdlAudio();
   ~SdlAudio() override;
   int SampleRate() const override { return rate_; }
-  void Attach(shell::SoundMixer* mixer) override;
+  void Attach(core::SoundMixer* mixer) override;
   void Lock() override;
   void Unlock() override;
 
@@ -35,38 +35,38 @@ class SdlAudio : public shell::AudioOutput {
 
   SDL_AudioDeviceID device_ = 0;
   int rate_ = 44100;
-  shell::SoundMixer* mixer_ = nullptr;
+  core::SoundMixer* mixer_ = nullptr;
   std::uint64_t silent_clock_ = 0;
 };
 
 // One window for every screen: borderless over the whole display, or a normal window beside
 // the player's others; F11 and Alt+Enter switch between the two at any moment. The picture is
 // shown at the scale the player chose, and only what changed goes to the display.
-class SdlHost : public shell::Host {
+class SdlHost : public core::Host {
  public:
   SdlHost(std::string program_folder, ScaleChoice scale = {}, bool windowed = false);
   ~SdlHost() override;
 
   bool Ready() const { return window_ != nullptr; }
 
-  shell::WindowSize ClientSize() const override;
+  core::WindowSize ClientSize() const override;
   void Present(const gfx::Picture& frame, int left, int top) override;
   void SetCaption(const std::string& caption) override;
   void SetBordered(bool bordered) override;
-  void SetBackground(shell::WindowBackground background) override;
+  void SetBackground(core::WindowBackground background) override;
   // Opens the error box over the window; the game runs on behind it.
   void ShowError(const std::string& title, const std::string& text) override;
   bool ErrorShowing() const { return error_box_.IsOpen(); }
   std::uint64_t NowMs() const override;
   void Quit() override { quitting_ = true; }
-  shell::AudioOutput& Audio() override { return audio_; }
+  core::AudioOutput& Audio() override { return audio_; }
   career::Files& WorkingFolder() override { return files_; }
   std::string ProgramFolder() const override { return program_folder_; }
 
   // Handles the waiting events and fires the due timers; false once the program is to end.
-  bool RunOnce(shell::Program& program);
+  bool RunOnce(core::Game& game);
   // Runs the game until it ends, asleep between one timer and the next unless woken by input.
-  void Run(shell::Program& program);
+  void Run(core::Game& game);
 
   const Scaling& Scale() const { return picture_.Scale(); }
   bool Windowed() const { return windowed_; }
@@ -75,7 +75,7 @@ class SdlHost : public shell::Host {
   SDL_Window* Window() const { return window_; }
 
  private:
-  void Handle(const SDL_Event& event, shell::Program& program);
+  void Handle(const SDL_Event& event, core::Game& game);
   // Draws what changed since the last time onto the window and shows it.
   void Redraw();
   void FitToWindow(int width, int height);
@@ -112,7 +112,7 @@ SDL_Rect DisplayOf(SDL_Window* window, bool usable);
 std::optional<std::string> RefusedVideoDriver(const char* driver, bool chosen_by_player, const char* display,
                                               const char* wayland_display);
 
-// The folder of the running program, without a trailing slash.
+// The folder of the running game, without a trailing slash.
 std::string RunningProgramFolder();
 
 }  // namespace platform

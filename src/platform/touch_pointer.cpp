@@ -2,30 +2,30 @@
 
 #include <cstdlib>
 
-#include "shell/program.h"
+#include "core/game.h"
 
 namespace platform {
 
 void TouchPointer::PointAt(gfx::Point at) {
   pointer_ = at;
-  ticks_when_pointed_ = program_.TicksShown();
-  program_.MouseMove(at.x, at.y);
+  ticks_when_pointed_ = game_.TicksShown();
+  game_.MouseMove(at.x, at.y);
 }
 
 // Before any finger, the pads press in the middle of the window, which is on the picture.
 gfx::Point TouchPointer::Pointer() const {
   if (pointer_) return *pointer_;
-  const shell::WindowSize window = program_.GetHost().ClientSize();
+  const core::WindowSize window = host_.ClientSize();
   return {window.width / 2, window.height / 2};
 }
 
-bool TouchPointer::TickSawPointer() const { return program_.TicksShown() != ticks_when_pointed_; }
+bool TouchPointer::TickSawPointer() const { return game_.TicksShown() != ticks_when_pointed_; }
 
 void TouchPointer::PressWaitingNow() {
   const gfx::Point at = waiting_->at;
   waiting_.reset();
-  program_.MouseDown(at.x, at.y, shell::MouseButton::Left);
-  program_.MouseUp(at.x, at.y, shell::MouseButton::Left);
+  game_.MouseDown(at.x, at.y, core::MouseButton::Left);
+  game_.MouseUp(at.x, at.y, core::MouseButton::Left);
 }
 
 void TouchPointer::FingerDown(int id, gfx::Point at) {
@@ -42,7 +42,7 @@ void TouchPointer::FingerMove(int id, gfx::Point at) {
   finger_->last = at;
   if (std::abs(at.x - finger_->down.x) > wander_ || std::abs(at.y - finger_->down.y) > wander_) finger_->wandered = true;
   PointAt(at);
-  if (dy != 0) program_.Swipe(finger_->down.x, finger_->down.y, dy);
+  if (dy != 0) game_.Swipe(finger_->down.x, finger_->down.y, dy);
 }
 
 void TouchPointer::FingerUp(int id, std::uint64_t now_ms) {
@@ -58,14 +58,14 @@ void TouchPointer::FingerCancel(int id) {
   if (finger_ && finger_->id == id) finger_.reset();
 }
 
-void TouchPointer::PadDown(shell::MouseButton button) {
+void TouchPointer::PadDown(core::MouseButton button) {
   const gfx::Point at = Pointer();
-  program_.MouseDown(at.x, at.y, button);
+  game_.MouseDown(at.x, at.y, button);
 }
 
-void TouchPointer::PadUp(shell::MouseButton button) {
+void TouchPointer::PadUp(core::MouseButton button) {
   const gfx::Point at = Pointer();
-  program_.MouseUp(at.x, at.y, button);
+  game_.MouseUp(at.x, at.y, button);
 }
 
 void TouchPointer::AfterTimers(std::uint64_t now_ms) {

@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/screen.h"
 #include "gfx/canvas.h"
-#include "shell/screen.h"
 
-namespace shell { class Program; }
+namespace core { class Game; }
 
 namespace platform {
 
@@ -23,7 +23,7 @@ class TouchPointer {
   // How long a lifted finger waits for a tick before it presses anyway, for a screen without one.
   static constexpr std::uint64_t kLongestWaitMs = 250;
 
-  explicit TouchPointer(shell::Program& program) : program_(program) {}
+  TouchPointer(core::Game& game, const core::Host& host) : game_(game), host_(host) {}
 
   // How far a finger may wander, in the game's pixels, and still press where it is lifted.
   void SetWander(int pixels) { wander_ = pixels < 1 ? 1 : pixels; }
@@ -34,8 +34,8 @@ class TouchPointer {
   // The browser took the finger back: nothing is pressed.
   void FingerCancel(int id);
 
-  void PadDown(shell::MouseButton button);
-  void PadUp(shell::MouseButton button);
+  void PadDown(core::MouseButton button);
+  void PadUp(core::MouseButton button);
 
   // After the timers have run: a waiting press goes in once a tick has seen its pointer.
   void AfterTimers(std::uint64_t now_ms);
@@ -58,7 +58,8 @@ class TouchPointer {
   bool TickSawPointer() const;
   void PressWaitingNow();
 
-  shell::Program& program_;
+  core::Game& game_;
+  const core::Host& host_;
   int wander_ = 8;
   std::optional<Finger> finger_;
   std::optional<WaitingPress> waiting_;

@@ -35,9 +35,9 @@ bool Overlap(int from, int length, int other_from, int other_length, int& start,
 void WindowPicture::Fit(const Scaling& scaling) {
   if (fitted_ && scaling == scaling_) return;
   fitted_ = true;
-  const shell::WindowSize before = scaling_.GameArea();
+  const core::WindowSize before = scaling_.GameArea();
   scaling_ = scaling;
-  const shell::WindowSize area = scaling_.GameArea();
+  const core::WindowSize area = scaling_.GameArea();
   // The screen's picture stays in the middle until the screen shows its next one.
   frame_at_.x += area.width / 2 - before.width / 2;
   frame_at_.y += area.height / 2 - before.height / 2;

@@ -1,7 +1,7 @@
 #include "team/gear_page.h"
 
-#include "shell/program.h"
 #include "team/team_page.h"
+#include "world/world.h"
 
 namespace team {
 
@@ -19,19 +19,19 @@ int EntryTop(int level) { return kEntryTops[(level - 1) % kModelsPerColumn]; }
 
 }  // namespace
 
-TForm6::TForm6(shell::Program& program) : shell::Screen(program, 6, "Gear Page") {}
+TForm6::TForm6(world::World& world) : world::Screen(world, 6, "Gear Page") {}
 
 void TForm6::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  canvas.Draw(0, 0, program_.Picture(kGearPageForm, kTitleImage));
+  canvas.Draw(0, 0, world_.Picture(kGearPageForm, kTitleImage));
   canvas.Font.Name = "Arial";
   canvas.Font.Size = 13;
   canvas.Font.Color = gfx::colors::Black;
   canvas.Brush.Color = gfx::colors::White;
   for (int level = 1; level <= static_cast<int>(kMarkerModels.size()); ++level) DrawModel(canvas, level);
   DrawGrid(canvas);
-  canvas.Draw(350, 550, program_.Picture(kTeamBuildingForm, kNextButtonImage));
+  canvas.Draw(350, 550, world_.Picture(kTeamBuildingForm, kNextButtonImage));
   frame.Copy();
 }
 
@@ -39,7 +39,7 @@ void TForm6::DrawModel(gfx::Canvas& canvas, int level) const {
   const MarkerModel& model = kMarkerModels[static_cast<std::size_t>(level - 1)];
   const int left = ColumnLeft(level);
   const int top = EntryTop(level);
-  canvas.Draw(left, top, program_.Picture(kTeamPageForm, MarkerImage(level)));
+  canvas.Draw(left, top, world_.Picture(kTeamPageForm, MarkerImage(level)));
   const std::string_view lines[] = {model.rate_of_fire, model.accuracy, model.reliability, model.weight,
                                     model.catalogue};
   for (std::size_t line = 0; line < std::size(lines); ++line) {
@@ -58,10 +58,10 @@ void TForm6::DrawGrid(gfx::Canvas& canvas) const {
   canvas.LineTo(799, 370);
 }
 
-void TForm6::Image1MouseDown(shell::MouseButton, int x, int y) {
+void TForm6::Image1MouseDown(core::MouseButton, int x, int y) {
   if (x > 350 && x < 450 && y > 550 && y < 600) {
-    program_.SwitchScreen(*this, program_.Form4());
-    program_.Sounds.Play(shell::Sound::Click);
+    world_.SwitchScreen(*this, world_.Form4());
+    world_.Sounds.Play(core::Sound::Click);
   }
 }
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "gfx/canvas.h"
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace team {
 
@@ -27,13 +27,13 @@ inline constexpr std::array<MarkerModel, 6> kMarkerModels{{
 }};
 
 // The gear page: a catalogue of the six markers, the same whatever the team carries.
-class TForm6 : public shell::Screen {
+class TForm6 : public world::Screen {
  public:
-  explicit TForm6(shell::Program& program);
+  explicit TForm6(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
-  void Image1MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void Image1MouseDown(core::MouseButton button, int x, int y);
 
  private:
   void DrawModel(gfx::Canvas& canvas, int level) const;

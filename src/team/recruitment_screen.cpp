@@ -4,16 +4,16 @@
 #include <cctype>
 #include <string>
 
-#include "shell/program.h"
 #include "team/team_page.h"
 #include "tour/next_match_screen.h"
+#include "world/world.h"
 
 namespace team {
 
 namespace {
 
-using shell::Between;
-using shell::Sound;
+using core::Between;
+using core::Sound;
 
 constexpr int kRecruitmentForm = 12;
 constexpr int kPhotoWidth = 300;
@@ -36,17 +36,17 @@ std::string InCapitals(std::string_view name) {
 
 }  // namespace
 
-TForm12::TForm12(shell::Program& program) : shell::Screen(program, 12, "Form12") {}
+TForm12::TForm12(world::World& world) : world::Screen(world, 12, "Form12") {}
 
-bool TForm12::OnShowIsHired() const { return program_.Career.RecruitHired[RecruitIndex] == 1; }
+bool TForm12::OnShowIsHired() const { return world_.Career.RecruitHired[RecruitIndex] == 1; }
 
 void TForm12::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  canvas.Draw(0, 0, program_.Picture(kRecruitmentForm, RecruitIndex));
+  canvas.Draw(0, 0, world_.Picture(kRecruitmentForm, RecruitIndex));
   DrawRecruit(canvas);
   DrawRecruitMarkerAndPrice(canvas);
-  canvas.Draw(300, 170, program_.Picture(tour::kNextMatchForm, tour::FigureImage(RecruitNumbered(RecruitIndex).figure)));
+  canvas.Draw(300, 170, world_.Picture(tour::kNextMatchForm, tour::FigureImage(RecruitNumbered(RecruitIndex).figure)));
   WipePhoto(canvas);
   DrawButtons(canvas);
   DrawReplacingBox(canvas);
@@ -76,7 +76,7 @@ void TForm12::DrawRecruit(gfx::Canvas& canvas) const {
 void TForm12::DrawRecruitMarkerAndPrice(gfx::Canvas& canvas) const {
   canvas.Font.Color = gfx::colors::Red;
   canvas.Font.Size = 24;
-  canvas.Draw(400, 320, program_.Picture(kTeamPageForm, MarkerImage(RecruitNumbered(RecruitIndex).gear_level)));
+  canvas.Draw(400, 320, world_.Picture(kTeamPageForm, MarkerImage(RecruitNumbered(RecruitIndex).gear_level)));
   // Appended rather than concatenated: GCC 12 at -O3 misreads "$" + to_string as overlapping copies.
   std::string price = "$";
   price += std::to_string(kRecruitPrice);
@@ -99,9 +99,9 @@ void TForm12::WipePhoto(gfx::Canvas& canvas) {
 }
 
 void TForm12::DrawButtons(gfx::Canvas& canvas) const {
-  canvas.Draw(700, 0, program_.Picture(kRecruitmentForm, kNextButton));
-  canvas.Draw(700, 550, program_.Picture(kRecruitmentForm, kCancelButton));
-  if (!OnShowIsHired()) canvas.Draw(400, 550, program_.Picture(kRecruitmentForm, kRecruitButton));
+  canvas.Draw(700, 0, world_.Picture(kRecruitmentForm, kNextButton));
+  canvas.Draw(700, 550, world_.Picture(kRecruitmentForm, kCancelButton));
+  if (!OnShowIsHired()) canvas.Draw(400, 550, world_.Picture(kRecruitmentForm, kRecruitButton));
 }
 
 void TForm12::DrawReplacingBox(gfx::Canvas& canvas) const {
@@ -112,16 +112,16 @@ void TForm12::DrawReplacingBox(gfx::Canvas& canvas) const {
     canvas.MoveTo(600, y);
     canvas.LineTo(800, y);
   }
-  const int portrait = program_.Career.Portrait[program_.Shared.SelectedPlayer];
-  canvas.Draw(738, 200, program_.Picture(tour::kNextMatchForm, SmallPortraitImage(portrait)));
-  canvas.Draw(738, 248, program_.Picture(kRecruitmentForm, kSmallNextButton));
+  const int portrait = world_.Career.Portrait[world_.Shared.SelectedPlayer];
+  canvas.Draw(738, 200, world_.Picture(tour::kNextMatchForm, SmallPortraitImage(portrait)));
+  canvas.Draw(738, 248, world_.Picture(kRecruitmentForm, kSmallNextButton));
   canvas.Pen.Color = gfx::colors::Black;
   canvas.Polyline({{600, 200}, {799, 200}, {799, 500}, {600, 500}, {600, 200}});
 }
 
 void TForm12::DrawReplacedPlayer(gfx::Canvas& canvas) const {
-  const career::CareerRecord& career = program_.Career;
-  const int slot = program_.Shared.SelectedPlayer;
+  const career::CareerRecord& career = world_.Career;
+  const int slot = world_.Shared.SelectedPlayer;
   canvas.Font.Color = gfx::colors::Red;
   canvas.TextOut(602, 202, "REPLACING");
   canvas.Font.Color = gfx::colors::Black;
@@ -142,7 +142,7 @@ void TForm12::DrawReplacedPlayer(gfx::Canvas& canvas) const {
   canvas.TextOut(602, 460, "Team Cash: $" + std::to_string(career.Cash));
 }
 
-void TForm12::Image11MouseDown(shell::MouseButton, int x, int y) {
+void TForm12::Image11MouseDown(core::MouseButton, int x, int y) {
   if (Between(700, x, 800) && Between(0, y, 50)) ShowNextRecruit();
   if (Between(700, x, 800) && Between(550, y, 600)) Cancel();
   if (Between(738, x, 800) && Between(248, y, 270)) ReplaceNextSlot();
@@ -152,33 +152,33 @@ void TForm12::Image11MouseDown(shell::MouseButton, int x, int y) {
 void TForm12::ShowNextRecruit() {
   RecruitIndex = RecruitIndex % kRecruitCount + 1;
   RevealRow = 0;
-  program_.Sounds.Play(Sound::Click);
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm12::Cancel() {
-  program_.SwitchScreen(*this, program_.Form4());
-  program_.Sounds.Play(Sound::Click);
+  world_.SwitchScreen(*this, world_.Form4());
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm12::ReplaceNextSlot() {
-  program_.Sounds.Play(Sound::Click);
-  program_.Shared.SelectedPlayer = program_.Shared.SelectedPlayer % kTeamSize + 1;
+  world_.Sounds.Play(Sound::Click);
+  world_.Shared.SelectedPlayer = world_.Shared.SelectedPlayer % kTeamSize + 1;
 }
 
 void TForm12::Hire() {
-  career::CareerRecord& career = program_.Career;
+  career::CareerRecord& career = world_.Career;
   if (OnShowIsHired() || career.Cash < kRecruitPrice) return;
   career.Cash -= kRecruitPrice;
   career.RecruitHired[RecruitIndex] = 1;
-  program_.Sounds.Play(Sound::Click);
-  program_.Sounds.Play(Sound::CashRegister);
-  OverwriteSlot(program_.Shared.SelectedPlayer, RecruitNumbered(RecruitIndex));
-  program_.SwitchScreen(*this, program_.Form4());
+  world_.Sounds.Play(Sound::Click);
+  world_.Sounds.Play(Sound::CashRegister);
+  OverwriteSlot(world_.Shared.SelectedPlayer, RecruitNumbered(RecruitIndex));
+  world_.SwitchScreen(*this, world_.Form4());
 }
 
 // The replaced player leaves for good; only the slot's occupation and match places stay.
 void TForm12::OverwriteSlot(int slot, const Recruit& recruit) {
-  career::CareerRecord& career = program_.Career;
+  career::CareerRecord& career = world_.Career;
   career.PlayerName[slot].Set(InCapitals(recruit.name));
   career.Portrait[slot] = recruit.portrait;
   career.Speed[slot] = recruit.speed;

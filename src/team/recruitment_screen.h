@@ -1,18 +1,18 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "shell/screen.h"
 #include "team/recruits.h"
+#include "world/world.h"
 
 namespace team {
 
 // Recruitment: ten free agents, one on show, hired for cash into the selected slot.
-class TForm12 : public shell::Screen {
+class TForm12 : public world::Screen {
  public:
-  explicit TForm12(shell::Program& program);
+  explicit TForm12(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image11MouseDown(button, x, y); }
-  void Image11MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image11MouseDown(button, x, y); }
+  void Image11MouseDown(core::MouseButton button, int x, int y);
 
   int RecruitIndex = 1;  // 1..10, the recruit on show; kept from one visit to the next
   int RevealRow = 0;     // 0..600, how far down the photo is uncovered

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "shell/options_screen.h"
-#include "shell/program.h"
 #include "team/occupations.h"
 #include "team/onscreen_keyboard.h"
 #include "team/team_page.h"
+#include "world/country_pictures.h"
+#include "world/world.h"
 
 namespace team {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kForm = 2;
 constexpr int kOptionsScreen = 3;
@@ -71,27 +71,27 @@ int PortraitAfterNext(int portrait) { return portrait - 1 < 0 ? kLastPortrait : 
 
 }  // namespace
 
-TForm2::TForm2(shell::Program& program) : shell::Screen(program, kForm, "Build Your Team") {}
+TForm2::TForm2(world::World& world) : world::Screen(world, kForm, "Build Your Team") {}
 
-std::int32_t& TForm2::SelectedPortrait() { return program_.Career.Portrait[program_.Shared.SelectedPlayer]; }
+std::int32_t& TForm2::SelectedPortrait() { return world_.Career.Portrait[world_.Shared.SelectedPlayer]; }
 
-void TForm2::Click() { program_.Sounds.Play(Sound::Click); }
+void TForm2::Click() { world_.Sounds.Play(Sound::Click); }
 
 void TForm2::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  canvas.Draw(0, 0, program_.Picture(kForm, kHeading));
+  canvas.Draw(0, 0, world_.Picture(kForm, kHeading));
   if (PortraitLoaded == 0) {
     EditPortrait = SelectedPortrait();
     PortraitLoaded = 1;
   }
   DrawNumberButtons(canvas);
-  canvas.Draw(300, 200, program_.Picture(kOptionsScreen, shell::CountryLabelImage(program_.Career.HomeCountry)));
+  canvas.Draw(300, 200, world_.Picture(kOptionsScreen, world::CountryLabelImage(world_.Career.HomeCountry)));
   canvas.Font.Name = "Arial";
   canvas.Font.Size = 20;
   canvas.Font.Color = gfx::colors::Black;
   if (!Renaming) DrawPlayer(canvas);
-  canvas.Draw(430, 250, program_.Picture(kForm, FaceImage(EditPortrait)));
+  canvas.Draw(430, 250, world_.Picture(kForm, FaceImage(EditPortrait)));
   DrawPortraitButtons(canvas);
   if (Renaming) DrawKeyboard(canvas);
   if (!Renaming) DrawMarkerAndCompletion(canvas);
@@ -100,19 +100,19 @@ void TForm2::Timer1Timer() {
 
 void TForm2::DrawNumberButtons(gfx::Canvas& canvas) const {
   for (int player = 1; player <= kTeamSize; ++player) {
-    canvas.Draw(NumberButtonLeft(player), 100, program_.Picture(kForm, kFirstNumberButton + player - 1));
+    canvas.Draw(NumberButtonLeft(player), 100, world_.Picture(kForm, kFirstNumberButton + player - 1));
   }
-  const int selected = program_.Shared.SelectedPlayer;
+  const int selected = world_.Shared.SelectedPlayer;
   if (selected >= 1 && selected <= kTeamSize) {
-    canvas.Draw(NumberButtonLeft(selected), 100, program_.Picture(kForm, kFirstHighlightedButton + selected - 1));
+    canvas.Draw(NumberButtonLeft(selected), 100, world_.Picture(kForm, kFirstHighlightedButton + selected - 1));
   }
 }
 
 void TForm2::DrawPlayer(gfx::Canvas& canvas) const {
-  const career::CareerRecord& career = program_.Career;
-  const int selected = program_.Shared.SelectedPlayer;
+  const career::CareerRecord& career = world_.Career;
+  const int selected = world_.Shared.SelectedPlayer;
   canvas.TextOut(100, 250, career.PlayerName[selected].Get());
-  canvas.Draw(35, 250, program_.Picture(kForm, kChangeButton));
+  canvas.Draw(35, 250, world_.Picture(kForm, kChangeButton));
   canvas.TextOut(100, 280, OccupationName(career.Occupation[selected]));
   canvas.Font.Color = kSilver;
   canvas.TextOut(135, 330, "Speed:");
@@ -124,15 +124,15 @@ void TForm2::DrawPlayer(gfx::Canvas& canvas) const {
 }
 
 void TForm2::DrawFigure(gfx::Canvas& canvas) const {
-  const int portrait = program_.Career.Portrait[program_.Shared.SelectedPlayer];
+  const int portrait = world_.Career.Portrait[world_.Shared.SelectedPlayer];
   const int pose = BodyPose >= 1 && BodyPose <= kPoseCount ? BodyPose : 1;
-  if (portrait < 11) canvas.Draw(0, 330, program_.Picture(kNextMatchScreen, kFirstFemaleFigure + pose - 1));
-  if (portrait > 10 || portrait == 0) canvas.Draw(0, 330, program_.Picture(kNextMatchScreen, kFirstMaleFigure + pose - 1));
+  if (portrait < 11) canvas.Draw(0, 330, world_.Picture(kNextMatchScreen, kFirstFemaleFigure + pose - 1));
+  if (portrait > 10 || portrait == 0) canvas.Draw(0, 330, world_.Picture(kNextMatchScreen, kFirstMaleFigure + pose - 1));
 }
 
 void TForm2::DrawAttributes(gfx::Canvas& canvas) const {
-  const career::CareerRecord& career = program_.Career;
-  const int selected = program_.Shared.SelectedPlayer;
+  const career::CareerRecord& career = world_.Career;
+  const int selected = world_.Shared.SelectedPlayer;
   canvas.TextOut(300, 330, std::to_string(career.Speed[selected]));
   canvas.TextOut(300, 360, std::to_string(career.Endurance[selected]));
   canvas.TextOut(300, 390, std::to_string(career.Agility[selected]));
@@ -140,25 +140,25 @@ void TForm2::DrawAttributes(gfx::Canvas& canvas) const {
 }
 
 void TForm2::DrawPortraitButtons(gfx::Canvas& canvas) const {
-  canvas.Draw(430, 500, program_.Picture(kForm, kPrevButton));
-  canvas.Draw(650, 500, program_.Picture(kForm, kNextButton));
+  canvas.Draw(430, 500, world_.Picture(kForm, kPrevButton));
+  canvas.Draw(650, 500, world_.Picture(kForm, kNextButton));
 }
 
 void TForm2::DrawKeyboard(gfx::Canvas& canvas) const {
   canvas.Pen.Color = gfx::colors::Black;
   canvas.Polyline({{100, 250}, {420, 250}, {420, 277}, {100, 277}, {100, 250}});
-  canvas.Draw(100, 300, program_.Picture(kForm, kKeyboard));
+  canvas.Draw(100, 300, world_.Picture(kForm, kKeyboard));
   canvas.Font.Size = 16;
   canvas.TextOut(105, 251, NameBuffer + "|");
 }
 
 void TForm2::DrawMarkerAndCompletion(gfx::Canvas& canvas) const {
-  const int gear_level = program_.Career.GearLevel[program_.Shared.SelectedPlayer];
-  canvas.Draw(130, 450, program_.Picture(kForm, MarkerPicture(gear_level)));
-  canvas.Draw(440, 550, program_.Picture(kForm, kCompletionButton));
+  const int gear_level = world_.Career.GearLevel[world_.Shared.SelectedPlayer];
+  canvas.Draw(130, 450, world_.Picture(kForm, MarkerPicture(gear_level)));
+  canvas.Draw(440, 550, world_.Picture(kForm, kCompletionButton));
 }
 
-void TForm2::Image2MouseDown(shell::MouseButton, int x, int y) {
+void TForm2::Image2MouseDown(core::MouseButton, int x, int y) {
   AdvancePose();
   SelectPlayerAt(x, y);
   BrowsePortraitsAt(x, y);
@@ -171,7 +171,7 @@ void TForm2::AdvancePose() { BodyPose = BodyPose >= kPoseCount ? 1 : BodyPose + 
 
 void TForm2::SelectPlayerAt(int x, int y) {
   if (Renaming || !(100 < y && y < 200)) return;
-  if (const int player = PlayerButtonAt(x); player != 0) program_.Shared.SelectedPlayer = player;
+  if (const int player = PlayerButtonAt(x); player != 0) world_.Shared.SelectedPlayer = player;
   EditPortrait = SelectedPortrait();
   Click();
 }
@@ -200,9 +200,9 @@ void TForm2::StartRenamingAt(int x, int y) {
 
 void TForm2::CompleteTeamAt(int x, int y) {
   if (Renaming || !OnCompletion(x, y)) return;
-  program_.SwitchScreen(*this, program_.Form4());
+  world_.SwitchScreen(*this, world_.Form4());
   Click();
-  program_.Shared.SelectedPlayer = 1;
+  world_.Shared.SelectedPlayer = 1;
 }
 
 void TForm2::TypeAt(int x, int y) {
@@ -240,11 +240,11 @@ void TForm2::ClearName(int x, int y) {
 
 void TForm2::AcceptName(int x, int y) {
   if (!kOkKey.Contains(x, y)) return;
-  const int selected = program_.Shared.SelectedPlayer;
+  const int selected = world_.Shared.SelectedPlayer;
   if (KeyCount < 1) {
-    program_.Career.PlayerName[selected].Set("Unknown Player #" + std::to_string(selected));
+    world_.Career.PlayerName[selected].Set("Unknown Player #" + std::to_string(selected));
   } else {
-    program_.Career.PlayerName[selected].Set(NameBuffer);
+    world_.Career.PlayerName[selected].Set(NameBuffer);
   }
   NameBuffer.clear();
   KeyCount = 0;

@@ -2,16 +2,16 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace team {
 
 struct KeyRow;
 
 // The team-building screen: a face and, if wanted, a new name for each player of a new team.
-class TForm2 : public shell::Screen {
+class TForm2 : public world::Screen {
  public:
-  explicit TForm2(shell::Program& program);
+  explicit TForm2(world::World& world);
 
   int EditPortrait = 0;    // the portrait shown and edited, 0..20
   int PortraitLoaded = 0;  // 1 from the first tick of the run on
@@ -21,9 +21,9 @@ class TForm2 : public shell::Screen {
   int KeyCount = 0;        // presses counted while typing, at most 10
 
   void Timer1Timer() override;
-  void Image2MouseDown(shell::MouseButton button, int x, int y);
+  void Image2MouseDown(core::MouseButton button, int x, int y);
 
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
 
  private:
   // The tick's drawing.

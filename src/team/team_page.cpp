@@ -5,8 +5,6 @@
 
 #include "career/switch.h"
 #include "help/help_screen.h"
-#include "shell/options_screen.h"
-#include "shell/program.h"
 #include "team/gear_page.h"
 #include "team/recruitment_screen.h"
 #include "tour/next_match_screen.h"
@@ -14,12 +12,14 @@
 #include "tour/victory_screen.h"
 #include "tour/world_screen.h"
 #include "training/training_menu.h"
+#include "world/country_pictures.h"
+#include "world/world.h"
 
 namespace team {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kTeamSize = 7;
 constexpr int kTourFinished = 21;
@@ -76,14 +76,14 @@ void CapAttributes(career::CareerRecord& career) {
 }
 
 
-TForm4::TForm4(shell::Program& program) : shell::Screen(program, 4, "Team Page") {}
+TForm4::TForm4(world::World& world) : world::Screen(world, 4, "Team Page") {}
 
 void TForm4::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
   ClampLowTechGear();
   StopJingles();
-  canvas.Draw(0, 0, program_.Picture(kTeamPageForm, 2));
+  canvas.Draw(0, 0, world_.Picture(kTeamPageForm, 2));
   if (TourFinished()) HandOverToVictory();
   ClampAttributes();
   KeepMusic();
@@ -103,44 +103,44 @@ void TForm4::Timer1Timer() {
 }
 
 void TForm4::ClampLowTechGear() {
-  if (program_.Career.TechLevel != 1) return;
+  if (world_.Career.TechLevel != 1) return;
   for (int slot = 1; slot <= kTeamSize; ++slot) {
-    career::int32& level = program_.Career.GearLevel[slot];
+    career::int32& level = world_.Career.GearLevel[slot];
     level = std::min(level, kLowTechGearCeiling);
   }
 }
 
 void TForm4::StopJingles() {
-  program_.Sounds.Stop(Sound::Defeat);
-  program_.Sounds.Stop(Sound::Victory);
+  world_.Sounds.Stop(Sound::Defeat);
+  world_.Sounds.Stop(Sound::Victory);
 }
 
 void TForm4::HandOverToVictory() {
-  program_.SwitchScreen(*this, program_.Form11());
-  program_.Sounds.Play(Sound::Victory);
+  world_.SwitchScreen(*this, world_.Form11());
+  world_.Sounds.Play(Sound::Victory);
 }
 
-void TForm4::ClampAttributes() { CapAttributes(program_.Career); }
+void TForm4::ClampAttributes() { CapAttributes(world_.Career); }
 
 void TForm4::KeepMusic() {
-  if (program_.Career.MusicOn == 1) program_.Sounds.Play(Sound::Drummers);
-  if (program_.Career.MusicOn == 0) program_.Sounds.Stop(Sound::Drummers);
-  if (TourFinished()) program_.Sounds.Stop(Sound::Drummers);
+  if (world_.Career.MusicOn == 1) world_.Sounds.Play(Sound::Drummers);
+  if (world_.Career.MusicOn == 0) world_.Sounds.Stop(Sound::Drummers);
+  if (TourFinished()) world_.Sounds.Stop(Sound::Drummers);
 }
 
 // A stage past the last country, from a damaged save, is a finished tour too.
-bool TForm4::TourFinished() const { return program_.Career.TourStage >= kTourFinished; }
+bool TForm4::TourFinished() const { return world_.Career.TourStage >= kTourFinished; }
 
 // A stage below the finished tour steps on, so it never counts past the last number; a
 // zero-filled save, home and stage 0, goes on at Australia.
 void TForm4::SkipHomeCountry() {
-  career::CareerRecord& career = program_.Career;
+  career::CareerRecord& career = world_.Career;
   if (career.TourStage < kTourFinished && career.TourStage == career.HomeCountry) ++career.TourStage;
 }
 
 void TForm4::DrawIcons(gfx::Canvas& canvas) const {
   for (const MenuEntry& entry : kMenu) {
-    canvas.Draw(entry.icon_x, kMenuIconY, program_.Picture(kTeamPageForm, entry.icon_image));
+    canvas.Draw(entry.icon_x, kMenuIconY, world_.Picture(kTeamPageForm, entry.icon_image));
   }
 }
 
@@ -160,9 +160,9 @@ void TForm4::DrawTeamTable(gfx::Canvas& canvas) const {
 }
 
 void TForm4::DrawPlayerRow(gfx::Canvas& canvas, int slot) const {
-  const career::CareerRecord& career = program_.Career;
+  const career::CareerRecord& career = world_.Career;
   const int y = RowTop(slot);
-  canvas.Font.Color = slot == program_.Shared.SelectedPlayer ? gfx::colors::Red : gfx::colors::Black;
+  canvas.Font.Color = slot == world_.Shared.SelectedPlayer ? gfx::colors::Red : gfx::colors::Black;
   canvas.TextOut(10, y, career.PlayerName[slot].Get());
   canvas.TextOut(200, y, std::to_string(career.Speed[slot]));
   canvas.TextOut(250, y, std::to_string(career.Endurance[slot]));
@@ -172,8 +172,8 @@ void TForm4::DrawPlayerRow(gfx::Canvas& canvas, int slot) const {
 }
 
 void TForm4::DrawSelectedPortrait(gfx::Canvas& canvas) const {
-  const int portrait = program_.Career.Portrait[program_.Shared.SelectedPlayer];
-  canvas.Draw(450, 75, program_.Picture(kTeamBuildingForm, PortraitImage(portrait)));
+  const int portrait = world_.Career.Portrait[world_.Shared.SelectedPlayer];
+  canvas.Draw(450, 75, world_.Picture(kTeamBuildingForm, PortraitImage(portrait)));
 }
 
 void TForm4::DrawRightOutlines(gfx::Canvas& canvas) const {
@@ -183,12 +183,12 @@ void TForm4::DrawRightOutlines(gfx::Canvas& canvas) const {
 }
 
 void TForm4::DrawSelectedMarker(gfx::Canvas& canvas) const {
-  const int level = program_.Career.GearLevel[program_.Shared.SelectedPlayer];
-  canvas.Draw(500, 330, program_.Picture(kTeamPageForm, MarkerImage(level)));
+  const int level = world_.Career.GearLevel[world_.Shared.SelectedPlayer];
+  canvas.Draw(500, 330, world_.Picture(kTeamPageForm, MarkerImage(level)));
 }
 
 void TForm4::DrawMoney(gfx::Canvas& canvas) const {
-  const career::CareerRecord& career = program_.Career;
+  const career::CareerRecord& career = world_.Career;
   canvas.Font.Color = gfx::colors::Blue;
   canvas.TextOut(10, 270, "Cash: $" + std::to_string(career.Cash));
   canvas.TextOut(200, 270, "Wins: " + std::to_string(career.Wins));
@@ -196,8 +196,8 @@ void TForm4::DrawMoney(gfx::Canvas& canvas) const {
 }
 
 void TForm4::DrawCareerStatistics(gfx::Canvas& canvas) const {
-  const career::CareerRecord& career = program_.Career;
-  const int slot = program_.Shared.SelectedPlayer;
+  const career::CareerRecord& career = world_.Career;
+  const int slot = world_.Shared.SelectedPlayer;
   canvas.Font.Color = gfx::colors::Black;
   canvas.Brush.Color = gfx::colors::White;
   canvas.TextOut(500, 480, "Tags For: ");
@@ -211,35 +211,35 @@ void TForm4::DrawCareerStatistics(gfx::Canvas& canvas) const {
 }
 
 void TForm4::DrawCountries(gfx::Canvas& canvas) const {
-  const int home = program_.Career.HomeCountry;
-  const int stage = program_.Career.TourStage;
-  canvas.Draw(0, 321, program_.Picture(kOptionsForm, shell::CountryFlagImage(home)));
-  canvas.Draw(0, 521, program_.Picture(kOptionsForm, shell::CountryLabelImage(home)));
-  canvas.Draw(220, 321, program_.Picture(kOptionsForm, shell::CountryFlagImage(stage)));
-  canvas.Draw(220, 521, program_.Picture(kOptionsForm, shell::CountryLabelImage(stage)));
+  const int home = world_.Career.HomeCountry;
+  const int stage = world_.Career.TourStage;
+  canvas.Draw(0, 321, world_.Picture(kOptionsForm, world::CountryFlagImage(home)));
+  canvas.Draw(0, 521, world_.Picture(kOptionsForm, world::CountryLabelImage(home)));
+  canvas.Draw(220, 321, world_.Picture(kOptionsForm, world::CountryFlagImage(stage)));
+  canvas.Draw(220, 521, world_.Picture(kOptionsForm, world::CountryLabelImage(stage)));
 }
 
 void TForm4::DrawHoverText(gfx::Canvas& canvas) const {
   canvas.Font.Size = 12;
   canvas.Font.Color = gfx::colors::Black;
   canvas.Brush.Color = kPaleGreen;
-  if (const MenuEntry* entry = MenuEntryOf(program_.Shared.HoverItem)) {
+  if (const MenuEntry* entry = MenuEntryOf(world_.Shared.HoverItem)) {
     canvas.TextOut(entry->hover_text_x, kHoverTextY, entry->hover_text);
   }
 }
 
 void TForm4::Image1MouseMove(int x, int y) {
-  program_.Shared.HoverItem = static_cast<int>(HoveredItem(x, y));
+  world_.Shared.HoverItem = static_cast<int>(HoveredItem(x, y));
 }
 
-void TForm4::Image1MouseDown(shell::MouseButton, int x, int y) {
+void TForm4::Image1MouseDown(core::MouseButton, int x, int y) {
   if (x > 0 && x < 450) SelectPlayerAt(y);
   CarryOut(ClickedItem(x, y));
 }
 
 void TForm4::SelectPlayerAt(int y) {
-  if (const int slot = SlotAtRow(y)) program_.Shared.SelectedPlayer = slot;
-  program_.Sounds.Play(Sound::Click);
+  if (const int slot = SlotAtRow(y)) world_.Shared.SelectedPlayer = slot;
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm4::CarryOut(MenuItem item) {
@@ -259,57 +259,57 @@ void TForm4::CarryOut(MenuItem item) {
 }
 
 void TForm4::OpenWorld() {
-  program_.SwitchScreen(*this, program_.Form5());
-  program_.Sounds.Play(Sound::Click);
+  world_.SwitchScreen(*this, world_.Form5());
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm4::OpenGear() {
-  program_.SwitchScreen(*this, program_.Form6());
-  program_.Sounds.Play(Sound::Click);
+  world_.SwitchScreen(*this, world_.Form6());
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm4::TrainPlayer() {
-  program_.Sounds.Play(Sound::Click);
-  if (program_.Career.Cash < kTrainingPrice) return;
-  program_.Career.Cash -= kTrainingPrice;
-  program_.SwitchScreen(*this, program_.Form16());
+  world_.Sounds.Play(Sound::Click);
+  if (world_.Career.Cash < kTrainingPrice) return;
+  world_.Career.Cash -= kTrainingPrice;
+  world_.SwitchScreen(*this, world_.Form16());
 }
 
 int TForm4::GearCeiling() const {
-  return program_.Career.TechLevel == 1 ? kLowTechGearCeiling : kHighTechGearCeiling;
+  return world_.Career.TechLevel == 1 ? kLowTechGearCeiling : kHighTechGearCeiling;
 }
 
 void TForm4::UpgradeGear() {
-  program_.Sounds.Play(Sound::Click);
-  career::int32& level = program_.Career.GearLevel[program_.Shared.SelectedPlayer];
-  if (program_.Career.Cash < kUpgradePrice || level >= GearCeiling()) return;
-  program_.Career.Cash -= kUpgradePrice;
-  program_.Sounds.Play(Sound::CashRegister);
+  world_.Sounds.Play(Sound::Click);
+  career::int32& level = world_.Career.GearLevel[world_.Shared.SelectedPlayer];
+  if (world_.Career.Cash < kUpgradePrice || level >= GearCeiling()) return;
+  world_.Career.Cash -= kUpgradePrice;
+  world_.Sounds.Play(Sound::CashRegister);
   ++level;
 }
 
 void TForm4::BuyPaint() {
-  program_.Sounds.Play(Sound::Click);
-  career::int32& paint = program_.Career.Paint[program_.Shared.SelectedPlayer];
-  if (program_.Career.Cash < kPaintPrice || paint >= kPaintBuyingLimit) return;
-  program_.Career.Cash -= kPaintPrice;
-  program_.Sounds.Play(Sound::CashRegister);
+  world_.Sounds.Play(Sound::Click);
+  career::int32& paint = world_.Career.Paint[world_.Shared.SelectedPlayer];
+  if (world_.Career.Cash < kPaintPrice || paint >= kPaintBuyingLimit) return;
+  world_.Career.Cash -= kPaintPrice;
+  world_.Sounds.Play(Sound::CashRegister);
   paint += kPaintPerPurchase;
 }
 
 void TForm4::ToggleMusic() {
-  program_.Career.MusicOn = career::TurnedOver(program_.Career.MusicOn);
-  program_.Sounds.Play(Sound::Click);
+  world_.Career.MusicOn = career::TurnedOver(world_.Career.MusicOn);
+  world_.Sounds.Play(Sound::Click);
 }
 
-void TForm4::OpenRecruitment() { program_.SwitchScreen(*this, program_.Form12()); }
+void TForm4::OpenRecruitment() { world_.SwitchScreen(*this, world_.Form12()); }
 
 void TForm4::ExitGame() {
   Hide();
-  program_.DisableTick(*this);
+  world_.DisableTick(*this);
 }
 
-void TForm4::OpenHelp() { program_.SwitchScreen(*this, program_.Form13()); }
+void TForm4::OpenHelp() { world_.SwitchScreen(*this, world_.Form13()); }
 
 // The next screen shows first, so a save that fails is reported over it and the old
 // career file stays as it was. A press that comes before the page's first tick, a double
@@ -317,21 +317,21 @@ void TForm4::OpenHelp() { program_.SwitchScreen(*this, program_.Form13()); }
 void TForm4::NextMatch() {
   SkipHomeCountry();
   if (TourFinished()) return HandOverToVictory();
-  program_.Sounds.Play(Sound::Click);
-  program_.Sounds.Stop(Sound::CashRegister);
-  program_.DisableTick(*this);
-  if (program_.Career.MatchPending == 1) {
-    program_.EnableTick(program_.Form7());
-    program_.Form7().Show();
+  world_.Sounds.Play(Sound::Click);
+  world_.Sounds.Stop(Sound::CashRegister);
+  world_.DisableTick(*this);
+  if (world_.Career.MatchPending == 1) {
+    world_.EnableTick(world_.Form7());
+    world_.Form7().Show();
   } else {
-    tour::TForm10& travel = program_.Form10();
-    program_.EnableTick(travel);
+    tour::TForm10& travel = world_.Form10();
+    world_.EnableTick(travel);
     travel.Show();
     travel.PlaneX = kTravelPlaneStartX;
     travel.TravelBand = 0;
   }
   Hide();
-  program_.SaveCareer();
+  world_.SaveCareer();
 }
 
 }  // namespace team

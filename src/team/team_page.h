@@ -1,8 +1,8 @@
 #pragma once
 #include "career/career_record.h"
 #include "gfx/canvas.h"
-#include "shell/screen.h"
 #include "team/team_menu.h"
+#include "world/world.h"
 
 namespace team {
 
@@ -20,15 +20,15 @@ inline constexpr int kTeamBuildingForm = 2;
 inline constexpr int kOptionsForm = 3;
 
 // The team page, the hub between matches.
-class TForm4 : public shell::Screen {
+class TForm4 : public world::Screen {
  public:
-  explicit TForm4(shell::Program& program);
+  explicit TForm4(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
   void InputMouseMove(int x, int y) override { Image1MouseMove(x, y); }
 
-  void Image1MouseDown(shell::MouseButton button, int x, int y);
+  void Image1MouseDown(core::MouseButton button, int x, int y);
   void Image1MouseMove(int x, int y);
 
  private:

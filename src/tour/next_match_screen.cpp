@@ -5,16 +5,16 @@
 
 #include "match/match_screen.h"
 #include "match/match_start.h"
-#include "shell/options_screen.h"
-#include "shell/program.h"
 #include "team/team_page.h"
+#include "world/country_pictures.h"
+#include "world/world.h"
 
 namespace tour {
 
 namespace {
 
 using career::CareerRecord;
-using shell::Sound;
+using core::Sound;
 
 constexpr int kOptionsForm = 3;
 constexpr int kTitleImage = 10;
@@ -62,12 +62,12 @@ int StageSurface(int stage) {
   return stage >= 1 && stage < static_cast<int>(kSurfaceOfStage.size()) ? kSurfaceOfStage[stage] : 0;
 }
 
-TForm7::TForm7(shell::Program& program) : shell::Screen(program, kNextMatchForm, "Next Match") {}
+TForm7::TForm7(world::World& world) : world::Screen(world, kNextMatchForm, "Next Match") {}
 
-const gfx::Picture* TForm7::Own(int image) const { return program_.Picture(kNextMatchForm, image); }
+const gfx::Picture* TForm7::Own(int image) const { return world_.Picture(kNextMatchForm, image); }
 
 void TForm7::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
   canvas.Draw(45, 0, Own(kTitleImage));
   RollPoses();
@@ -75,21 +75,21 @@ void TForm7::Timer1Timer() {
   DrawGrid(canvas);
   DrawFlags(canvas);
   SetSurface();
-  canvas.Draw(600, 450, Own(SurfaceImage(program_.Shared.Surface)));
+  canvas.Draw(600, 450, Own(SurfaceImage(world_.Shared.Surface)));
   DrawButtons(canvas);
   frame.Copy();
 }
 
 void TForm7::RollPoses() {
   for (int slot = 1; slot <= kLineupSize; ++slot) {
-    const int roll = program_.Rng(100);
+    const int roll = world_.Rng(100);
     if (!ValidPose(LineupPose[slot])) LineupPose[slot] = 1;
-    if (roll > kPoseChangeAbove) LineupPose[slot] = program_.Rng(kPoseCount) + 1;
+    if (roll > kPoseChangeAbove) LineupPose[slot] = world_.Rng(kPoseCount) + 1;
   }
 }
 
 void TForm7::DrawColumn(gfx::Canvas& canvas, int slot) const {
-  const CareerRecord& career = program_.Career;
+  const CareerRecord& career = world_.Career;
   const int a = 100 * slot;
   DrawFigure(canvas, slot, a - 50, 50);
   canvas.Draw(a - 50, 290, Own(GearImage(career.GearLevel[slot])));
@@ -103,7 +103,7 @@ void TForm7::DrawColumn(gfx::Canvas& canvas, int slot) const {
 
 // Portraits -1 and 1..10 stand as set A, 0 and 11..21 as set B.
 void TForm7::DrawFigure(gfx::Canvas& canvas, int slot, int x, int y) const {
-  const int portrait = program_.Career.Portrait[slot];
+  const int portrait = world_.Career.Portrait[slot];
   const int pose = LineupPose[slot];
   if (portrait < 11) canvas.Draw(x, y, Own(SetAFigure(pose)));
   if (portrait > 10) canvas.Draw(x, y, Own(SetBFigure(pose)));
@@ -111,7 +111,7 @@ void TForm7::DrawFigure(gfx::Canvas& canvas, int slot, int x, int y) const {
 }
 
 void TForm7::DrawAttributes(gfx::Canvas& canvas, int slot, int a) const {
-  const CareerRecord& career = program_.Career;
+  const CareerRecord& career = world_.Career;
   canvas.Font.Color = slot % 2 == 0 ? gfx::colors::Green : gfx::colors::Blue;
   canvas.TextOut(a - 47, 385, std::to_string(career.Speed[slot]));
   canvas.TextOut(a - 22, 385, std::to_string(career.Endurance[slot]));
@@ -134,16 +134,16 @@ void TForm7::DrawGrid(gfx::Canvas& canvas) const {
 }
 
 void TForm7::DrawFlags(gfx::Canvas& canvas) const {
-  const auto flag = [this](int country) { return program_.Picture(kOptionsForm, shell::CountryFlagImage(country)); };
-  const int stage = program_.Career.TourStage;
-  canvas.Draw(50, 400, flag(program_.Career.HomeCountry));
+  const auto flag = [this](int country) { return world_.Picture(kOptionsForm, world::CountryFlagImage(country)); };
+  const int stage = world_.Career.TourStage;
+  canvas.Draw(50, 400, flag(world_.Career.HomeCountry));
   canvas.Draw(250, 490, Own(kVsImage));
   canvas.Draw(StageFlagX(stage), 400, flag(stage));
 }
 
 // A stage outside the tour leaves the surface as it was.
 void TForm7::SetSurface() {
-  if (const int surface = StageSurface(program_.Career.TourStage)) program_.Shared.Surface = surface;
+  if (const int surface = StageSurface(world_.Career.TourStage)) world_.Shared.Surface = surface;
 }
 
 void TForm7::DrawButtons(gfx::Canvas& canvas) const {
@@ -151,7 +151,7 @@ void TForm7::DrawButtons(gfx::Canvas& canvas) const {
   for (int k = 1; k <= kSwapButtons; ++k) canvas.Draw(100 * k, 402, Own(kSwapImage));
 }
 
-void TForm7::Image1MouseDown(shell::MouseButton, int x, int y) {
+void TForm7::Image1MouseDown(core::MouseButton, int x, int y) {
   if (OnPlay(x, y)) Play();
   for (int k = 1; k <= kSwapButtons; ++k) {
     if (OnSwap(k, x, y)) Swap(k);
@@ -159,24 +159,24 @@ void TForm7::Image1MouseDown(shell::MouseButton, int x, int y) {
 }
 
 void TForm7::Play() {
-  program_.SwitchScreen(*this, program_.Form8());
-  program_.Sounds.Play(Sound::Click);
-  program_.Sounds.Stop(Sound::Drummers);
-  program_.Sounds.Stop(Sound::CashRegister);
-  match::StartMatch(program_);
+  world_.SwitchScreen(*this, world_.Form8());
+  world_.Sounds.Play(Sound::Click);
+  world_.Sounds.Stop(Sound::Drummers);
+  world_.Sounds.Stop(Sound::CashRegister);
+  match::StartMatch(world_);
 }
 
 // Slot k and slot k + 1 change places through the scratch slot 8, which keeps a copy of the
 // player now in slot k + 1.
 void TForm7::Swap(int slot) {
-  program_.Sounds.Play(Sound::Click);
+  world_.Sounds.Play(Sound::Click);
   CopySlot(slot, kScratchSlot);
   CopySlot(slot + 1, slot);
   CopySlot(kScratchSlot, slot + 1);
 }
 
 void TForm7::CopySlot(int from, int to) {
-  CareerRecord& career = program_.Career;
+  CareerRecord& career = world_.Career;
   career.PlayerName[to] = career.PlayerName[from];
   for (const SlotNumbers field : kPlayerFields) (career.*field)[to] = (career.*field)[from];
   LineupPose[to] = LineupPose[from];

@@ -1,7 +1,7 @@
 #pragma once
 #include "career/career_record.h"
 #include "gfx/canvas.h"
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace tour {
 
@@ -20,13 +20,13 @@ int GearImage(int gear_level);
 int StageSurface(int stage);
 
 // The line-up and the opposition of the next match.
-class TForm7 : public shell::Screen {
+class TForm7 : public world::Screen {
  public:
-  explicit TForm7(shell::Program& program);
+  explicit TForm7(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
-  void Image1MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void Image1MouseDown(core::MouseButton button, int x, int y);
 
   // The body pose 1..4 of each slot's figure; slot 8 is the swap's scratch space.
   career::Slots<career::int32, 8> LineupPose{};

@@ -5,15 +5,15 @@
 
 #include "career/counters.h"
 #include "career/io_error.h"
-#include "shell/program.h"
 #include "team/team_page.h"
 #include "tour/frame_loop.h"
+#include "world/world.h"
 
 namespace tour {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kResultForm = 9;
 constexpr int kNextMatchForm = 7;
@@ -52,19 +52,19 @@ void DrawPointLabels(gfx::Canvas& canvas, int x) {
 
 }  // namespace
 
-TForm9::TForm9(shell::Program& program) : shell::Screen(program, 9, "Form9", shell::InputPicture{793, 593}) {}
+TForm9::TForm9(world::World& world) : world::Screen(world, 9, "Form9", core::InputPicture{793, 593}) {}
 
 void TForm9::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  canvas.Draw(0, 0, program_.Picture(kResultForm, kTitleImage));
+  canvas.Draw(0, 0, world_.Picture(kResultForm, kTitleImage));
   canvas.Font.Size = 10;
   DrawTeamLabels(canvas);
   for (int slot = 1; slot <= kTeamSize; ++slot) DrawPlayerColumn(canvas, slot);
   DrawImprovement(canvas);
-  canvas.Draw(0, 310, program_.Picture(kResultForm, kGameScoreImage));
-  const MatchCounts counts = CountMatch(program_.Match, program_.Career);
-  Result = ScoreMatch(counts, program_.Match.MatchClock);
+  canvas.Draw(0, 310, world_.Picture(kResultForm, kGameScoreImage));
+  const MatchCounts counts = CountMatch(world_.Match, world_.Career);
+  Result = ScoreMatch(counts, world_.Match.MatchClock);
   DrawOwnSide(canvas, counts);
   DrawPrize(canvas);
   DrawOppositionSide(canvas, counts);
@@ -72,8 +72,8 @@ void TForm9::Timer1Timer() {
   MatchLost = Result.Lost() ? 1 : 0;
   if (Result.Won()) PlayVictory(canvas);
   if (Result.Lost()) PlayDefeat(canvas);
-  canvas.Draw(350, 500, program_.Picture(kResultForm, kNextButton));
-  team::CapAttributes(program_.Career);
+  canvas.Draw(350, 500, world_.Picture(kResultForm, kNextButton));
+  team::CapAttributes(world_.Career);
   frame.Copy();
 }
 
@@ -90,10 +90,10 @@ void TForm9::DrawTeamLabels(gfx::Canvas& canvas) const {
 }
 
 void TForm9::DrawPlayerColumn(gfx::Canvas& canvas, int slot) const {
-  const career::CareerRecord& career = program_.Career;
+  const career::CareerRecord& career = world_.Career;
   const int x = 100 * slot;
   Write(canvas, gfx::colors::Red, x, 50, career.PlayerName[slot].Get());
-  canvas.Draw(x, 65, program_.Picture(kNextMatchForm, team::SmallPortraitImage(career.Portrait[slot])));
+  canvas.Draw(x, 65, world_.Picture(kNextMatchForm, team::SmallPortraitImage(career.Portrait[slot])));
   Write(canvas, gfx::colors::Blue, x, kTagsForY, std::to_string(career.TagsFor[slot]));
   Write(canvas, gfx::colors::Black, x, kTagsAgainstY, std::to_string(career.TagsAgainst[slot]));
   Write(canvas, gfx::colors::Blue, x, kFlagPullsY, std::to_string(career.FlagPulls[slot]));
@@ -107,7 +107,7 @@ void TForm9::DrawPlayerColumn(gfx::Canvas& canvas, int slot) const {
 // The player the match improved gets a mark beside each attribute, even one already at 20;
 // a roll beyond the team improved nobody.
 void TForm9::DrawImprovement(gfx::Canvas& canvas) const {
-  const int improved = program_.Shared.ImprovedPlayer;
+  const int improved = world_.Shared.ImprovedPlayer;
   if (improved < 1 || improved > kTeamSize) return;
   canvas.Font.Color = gfx::colors::Green;
   for (const int y : {kSpeedY, kEnduranceY, kAgilityY, kAccuracyY}) canvas.TextOut(100 * improved + 30, y, "+1");
@@ -146,34 +146,34 @@ void TForm9::DrawOppositionSide(gfx::Canvas& canvas, const MatchCounts& counts) 
 }
 
 void TForm9::CountDownClickLock() {
-  int32& lock = program_.Shared.ResultClickLock;
+  int32& lock = world_.Shared.ResultClickLock;
   lock = std::max(0, career::SaturatingAdd(lock, -1));
 }
 
 void TForm9::StartJingle(Sound sound) const {
-  if (program_.Shared.ResultFrame == 0 && program_.Career.MusicOn == 1) program_.Sounds.Play(sound);
+  if (world_.Shared.ResultFrame == 0 && world_.Career.MusicOn == 1) world_.Sounds.Play(sound);
 }
 
 // The victory figure moves on before it is drawn, so its first frame shows on the first tick.
 void TForm9::PlayVictory(gfx::Canvas& canvas) {
-  int32& frame = program_.Shared.ResultFrame;
+  int32& frame = world_.Shared.ResultFrame;
   StartJingle(Sound::Victory);
   frame = kVictoryFigure.Next(frame);
-  canvas.Draw(600, 300, program_.Picture(kResultForm, kVictoryFigure.Image(frame)));
-  canvas.Draw(600, 300, program_.Picture(kResultForm, kVictoryCaption));
+  canvas.Draw(600, 300, world_.Picture(kResultForm, kVictoryFigure.Image(frame)));
+  canvas.Draw(600, 300, world_.Picture(kResultForm, kVictoryCaption));
 }
 
 // The defeat figure is drawn before it moves on, so the first tick shows only the caption.
 void TForm9::PlayDefeat(gfx::Canvas& canvas) {
-  int32& frame = program_.Shared.ResultFrame;
+  int32& frame = world_.Shared.ResultFrame;
   StartJingle(Sound::Defeat);
-  canvas.Draw(600, 300, program_.Picture(kResultForm, kDefeatFigure.Image(frame)));
+  canvas.Draw(600, 300, world_.Picture(kResultForm, kDefeatFigure.Image(frame)));
   frame = kDefeatFigure.Next(frame);
-  canvas.Draw(600, 300, program_.Picture(kResultForm, kDefeatCaption));
+  canvas.Draw(600, 300, world_.Picture(kResultForm, kDefeatCaption));
 }
 
-void TForm9::Image3MouseDown(shell::MouseButton, int, int) {
-  if (program_.Shared.ResultClickLock != 0) return;
+void TForm9::Image3MouseDown(core::MouseButton, int, int) {
+  if (world_.Shared.ResultClickLock != 0) return;
   Continue();
 }
 
@@ -181,15 +181,15 @@ void TForm9::Image3MouseDown(shell::MouseButton, int, int) {
 // are all made before the save. A save that fails puts the career back as it was, so the
 // sheet stays up and a later press pays once.
 void TForm9::Continue() {
-  const career::CareerRecord before = program_.Career;
-  CountResult(program_.Career, Result);
+  const career::CareerRecord before = world_.Career;
+  CountResult(world_.Career, Result);
   try {
-    program_.SaveCareer();
+    world_.SaveCareer();
   } catch (const career::IoError&) {
-    program_.Career = before;
+    world_.Career = before;
     throw;
   }
-  program_.SwitchScreen(*this, program_.Form4());
+  world_.SwitchScreen(*this, world_.Form4());
 }
 
 }  // namespace tour

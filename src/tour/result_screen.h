@@ -1,23 +1,23 @@
 #pragma once
+#include "core/sound_bank.h"
 #include "gfx/canvas.h"
-#include "shell/screen.h"
-#include "shell/sound_bank.h"
 #include "tour/scoring.h"
+#include "world/world.h"
 
 namespace tour {
 
 // The match result: the team's statistics, the score sheet of both teams and the prize.
-class TForm9 : public shell::Screen {
+class TForm9 : public world::Screen {
  public:
-  explicit TForm9(shell::Program& program);
+  explicit TForm9(world::World& world);
 
   // Worked out afresh on every tick from the finished match.
   MatchResult Result;  // OwnScore, OppScore and PrizeMoney
   int32 MatchLost = 0;
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image3MouseDown(button, x, y); }
-  void Image3MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image3MouseDown(button, x, y); }
+  void Image3MouseDown(core::MouseButton button, int x, int y);
 
  private:
   // The tick's drawing and rules, in the order they are kept.
@@ -30,7 +30,7 @@ class TForm9 : public shell::Screen {
   void CountDownClickLock();
   void PlayVictory(gfx::Canvas& canvas);
   void PlayDefeat(gfx::Canvas& canvas);
-  void StartJingle(shell::Sound sound) const;
+  void StartJingle(core::Sound sound) const;
 
   void Continue();
 };

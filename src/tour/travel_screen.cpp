@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "shell/options_screen.h"
-#include "shell/program.h"
 #include "tour/next_match_screen.h"
+#include "world/country_pictures.h"
+#include "world/world.h"
 
 namespace tour {
 
@@ -32,19 +32,19 @@ constexpr const char* kCountryParade =
 
 }  // namespace
 
-TForm10::TForm10(shell::Program& program) : shell::Screen(program, 10, "Form10", shell::InputPicture{801, 593}) {}
+TForm10::TForm10(world::World& world) : world::Screen(world, 10, "Form10", core::InputPicture{801, 593}) {}
 
 void TForm10::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
   MoveOn();
   DrawBandEdges(canvas);
   DrawBand(canvas);
-  canvas.Draw(PlaneX, 0, program_.Picture(kTravelForm, kAirlinerImage));
-  canvas.Draw(-TravelBand, 105, program_.Picture(kTravelForm, kCloudsImage));
+  canvas.Draw(PlaneX, 0, world_.Picture(kTravelForm, kAirlinerImage));
+  canvas.Draw(-TravelBand, 105, world_.Picture(kTravelForm, kCloudsImage));
   DrawCountries(canvas);
   DrawCountryNames(canvas);
-  canvas.Draw(350, 500, program_.Picture(kResultForm, kNextButtonImage));
+  canvas.Draw(350, 500, world_.Picture(kResultForm, kNextButtonImage));
   frame.Copy();
 }
 
@@ -72,10 +72,10 @@ void TForm10::DrawBand(gfx::Canvas& canvas) const {
 }
 
 void TForm10::DrawCountries(gfx::Canvas& canvas) const {
-  const auto flag = [this](int country) { return program_.Picture(kOptionsForm, shell::CountryFlagImage(country)); };
-  const auto label = [this](int country) { return program_.Picture(kOptionsForm, shell::CountryLabelImage(country)); };
-  const int home = program_.Career.HomeCountry;
-  const int destination = program_.Career.TourStage;
+  const auto flag = [this](int country) { return world_.Picture(kOptionsForm, world::CountryFlagImage(country)); };
+  const auto label = [this](int country) { return world_.Picture(kOptionsForm, world::CountryLabelImage(country)); };
+  const int home = world_.Career.HomeCountry;
+  const int destination = world_.Career.TourStage;
   canvas.Draw(0, 321, flag(home));
   canvas.Draw(0, 521, label(home));
   canvas.Draw(600, 321, flag(destination));
@@ -90,6 +90,6 @@ void TForm10::DrawCountryNames(gfx::Canvas& canvas) const {
 }
 
 // Any press, anywhere and at any time, goes on to the line-up.
-void TForm10::Image2MouseDown(shell::MouseButton, int, int) { program_.SwitchScreen(*this, program_.Form7()); }
+void TForm10::Image2MouseDown(core::MouseButton, int, int) { world_.SwitchScreen(*this, world_.Form7()); }
 
 }  // namespace tour

@@ -1,6 +1,6 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace tour {
 
@@ -9,13 +9,13 @@ inline constexpr int kPlaneLastX = 800;
 inline constexpr int kTravelBandLast = 801;
 
 // The flight to the next country.
-class TForm10 : public shell::Screen {
+class TForm10 : public world::Screen {
  public:
-  explicit TForm10(shell::Program& program);
+  explicit TForm10(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
-  void Image2MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
+  void Image2MouseDown(core::MouseButton button, int x, int y);
 
   int PlaneX = -300;    // x of the airliner picture
   int TravelBand = 0;   // 0..801, the animation clock

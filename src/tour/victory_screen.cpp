@@ -1,7 +1,7 @@
 #include "tour/victory_screen.h"
 
-#include "shell/program.h"
 #include "tour/frame_loop.h"
+#include "world/world.h"
 
 namespace tour {
 
@@ -15,7 +15,7 @@ constexpr FrameLoop kTrophyFigure{10, 4};
 
 }  // namespace
 
-TForm11::TForm11(shell::Program& program) : shell::Screen(program, 11, "Victory Screen (Form11)") {}
+TForm11::TForm11(world::World& world) : world::Screen(world, 11, "Victory Screen (Form11)") {}
 
 void TForm11::Timer1Timer() {
   // The trophy turns from the program's start, seen or not; only a shown screen is drawn.
@@ -23,9 +23,9 @@ void TForm11::Timer1Timer() {
     TrophyFrame = kTrophyFigure.Next(TrophyFrame);
     return;
   }
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  const auto picture = [this](int image) { return program_.Picture(kVictoryForm, image); };
+  const auto picture = [this](int image) { return world_.Picture(kVictoryForm, image); };
   canvas.Draw(1, 0, picture(kLeftFigure));
   canvas.Draw(1, 447, picture(kPedestal));
   canvas.Draw(550, 0, picture(kRightFigure));
@@ -38,9 +38,9 @@ void TForm11::Timer1Timer() {
 
 // The career's play ends here: with no screen left showing, the watchdog brings back the
 // title screen in its closing state.
-void TForm11::Image15MouseDown(shell::MouseButton, int, int) {
+void TForm11::Image15MouseDown(core::MouseButton, int, int) {
   Hide();
-  program_.Sounds.Stop(shell::Sound::Victory);
+  world_.Sounds.Stop(core::Sound::Victory);
 }
 
 }  // namespace tour

@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "shell/options_screen.h"
-#include "shell/program.h"
 #include "team/team_page.h"
 #include "tour/country_table.h"
+#include "world/country_pictures.h"
+#include "world/world.h"
 
 namespace tour {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kWorldForm = 5;
 constexpr int kMapImage = 2;
@@ -43,22 +43,22 @@ void DrawMarker(gfx::Canvas& canvas, int country, gfx::Color fill) {
 
 }  // namespace
 
-TForm5::TForm5(shell::Program& program) : shell::Screen(program, 5, "World") {}
+TForm5::TForm5(world::World& world) : world::Screen(world, 5, "World") {}
 
 void TForm5::Timer1Timer() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  canvas.Draw(0, 0, program_.Picture(kWorldForm, kTitleImage));
+  canvas.Draw(0, 0, world_.Picture(kWorldForm, kTitleImage));
   canvas.Font.Name = "Arial";
   canvas.Font.Size = 12;
   canvas.Font.Color = gfx::colors::Black;
   canvas.Brush.Color = gfx::colors::Silver;
   canvas.Pen.Color = gfx::colors::Silver;
-  canvas.Draw(350, 550, program_.Picture(team::kTeamBuildingForm, kNextButtonImage));
+  canvas.Draw(350, 550, world_.Picture(team::kTeamBuildingForm, kNextButtonImage));
   DrawList(canvas);
   DrawMarkers(canvas);
   DrawViewedCountry(canvas);
-  canvas.Draw(kMapLeft, kMapTop, program_.Picture(kWorldForm, kMapImage));
+  canvas.Draw(kMapLeft, kMapTop, world_.Picture(kWorldForm, kMapImage));
   DrawCrossHairs(canvas);
   DrawFacts(canvas);
   frame.Copy();
@@ -74,15 +74,15 @@ void TForm5::DrawList(gfx::Canvas& canvas) const {
 // Where the team plays now, then home, then the country viewed: a later marker covers an
 // earlier one on the same row.
 void TForm5::DrawMarkers(gfx::Canvas& canvas) const {
-  DrawMarker(canvas, program_.Career.TourStage, gfx::colors::Green);
-  DrawMarker(canvas, program_.Career.HomeCountry, gfx::colors::Yellow);
+  DrawMarker(canvas, world_.Career.TourStage, gfx::colors::Green);
+  DrawMarker(canvas, world_.Career.HomeCountry, gfx::colors::Yellow);
   DrawMarker(canvas, ViewedCountry, gfx::colors::Red);
 }
 
 void TForm5::DrawViewedCountry(gfx::Canvas& canvas) const {
-  canvas.Draw(160, 50, program_.Picture(team::kOptionsForm, shell::CountryLabelImage(ViewedCountry)));
-  canvas.Draw(160, 80, program_.Picture(team::kOptionsForm, shell::CountryFlagImage(ViewedCountry)));
-  canvas.Draw(157, 300, program_.Picture(kWorldForm, PhotographImage(ViewedCountry)));
+  canvas.Draw(160, 50, world_.Picture(team::kOptionsForm, world::CountryLabelImage(ViewedCountry)));
+  canvas.Draw(160, 80, world_.Picture(team::kOptionsForm, world::CountryFlagImage(ViewedCountry)));
+  canvas.Draw(157, 300, world_.Picture(kWorldForm, PhotographImage(ViewedCountry)));
 }
 
 void TForm5::DrawCrossHairs(gfx::Canvas& canvas) const {
@@ -107,19 +107,19 @@ void TForm5::DrawFacts(gfx::Canvas& canvas) const {
   canvas.TextOut(360, 440, "Play Surface: " + std::string(facts->play_surface));
 }
 
-void TForm5::Image1MouseDown(shell::MouseButton, int x, int y) {
+void TForm5::Image1MouseDown(core::MouseButton, int x, int y) {
   if (x > 0 && x < kListRight) ViewCountryAt(y);
   if (x > 350 && x < 450 && y > 550 && y < 600) BackToTeamPage();
 }
 
 void TForm5::ViewCountryAt(int y) {
   if (const int country = CountryAtRow(y)) ViewedCountry = country;
-  program_.Sounds.Play(Sound::Click);
+  world_.Sounds.Play(Sound::Click);
 }
 
 void TForm5::BackToTeamPage() {
-  program_.Sounds.Play(Sound::Click);
-  program_.SwitchScreen(*this, program_.Form4());
+  world_.Sounds.Play(Sound::Click);
+  world_.SwitchScreen(*this, world_.Form4());
 }
 
 }  // namespace tour

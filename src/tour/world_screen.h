@@ -1,20 +1,20 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace tour {
 
 // The world map and the countries of the tour.
-class TForm5 : public shell::Screen {
+class TForm5 : public world::Screen {
  public:
-  explicit TForm5(shell::Program& program);
+  explicit TForm5(world::World& world);
 
   // The country whose details are shown, 1..20; kept for the whole run.
   int ViewedCountry = 1;
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
-  void Image1MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
+  void Image1MouseDown(core::MouseButton button, int x, int y);
 
  private:
   void DrawList(gfx::Canvas& canvas) const;

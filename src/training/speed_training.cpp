@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "shell/program.h"
 #include "training/training_reward.h"
+#include "world/world.h"
 
 namespace training {
 
@@ -19,12 +19,12 @@ constexpr int kFineAverage = 250;
 
 }  // namespace
 
-TForm17::TForm17(shell::Program& program) : shell::Screen(program, kSpeedTrainingForm, "Form17") {}
+TForm17::TForm17(world::World& world) : world::Screen(world, kSpeedTrainingForm, "Form17") {}
 
-SpeedRun& TForm17::Run() { return program_.Training.Speed; }
+SpeedRun& TForm17::Run() { return world_.Training.Speed; }
 
-void TForm17::Image10MouseUp(shell::MouseButton button, int, int) {
-  const int released = button == shell::MouseButton::Left ? kLeft : button == shell::MouseButton::Right ? kRight : 0;
+void TForm17::Image10MouseUp(core::MouseButton button, int, int) {
+  const int released = button == core::MouseButton::Left ? kLeft : button == core::MouseButton::Right ? kRight : 0;
   if (released == 0 || released == Run().LastButton) return;
   Run().RunSpeed += kSpeedPerRelease;
   Run().LastButton = released;
@@ -35,13 +35,13 @@ void TForm17::Timer1Timer() {
   const int average = RunTick();
   if (Run().TrainTicks < kRunTicks) return;
   Reward(average);
-  FinishTraining(program_, *this);
+  FinishTraining(world_, *this);
 }
 
 int TForm17::RunTick() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  canvas.Draw(0, 0, program_.Picture(kSpeedTrainingForm, Run().RunFrame));
+  canvas.Draw(0, 0, world_.Picture(kSpeedTrainingForm, Run().RunFrame));
   AdvanceRunner();
   DrawAxes(canvas);
   DrawGraph(canvas);
@@ -133,12 +133,12 @@ void TForm17::DrawTimer(gfx::Canvas& canvas) {
 
 void TForm17::Reward(int average) {
   if (average > kGoodAverage) {
-    Raise(program_, &career::CareerRecord::Speed, 1);
-    Raise(program_, &career::CareerRecord::Endurance, 1);
+    Raise(world_, &career::CareerRecord::Speed, 1);
+    Raise(world_, &career::CareerRecord::Endurance, 1);
   }
   if (average > kFineAverage) {
-    Raise(program_, &career::CareerRecord::Speed, 1);
-    Raise(program_, &career::CareerRecord::Endurance, 1);
+    Raise(world_, &career::CareerRecord::Speed, 1);
+    Raise(world_, &career::CareerRecord::Endurance, 1);
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "shell/screen.h"
 #include "training/training_state.h"
+#include "world/world.h"
 
 namespace training {
 
@@ -9,13 +9,13 @@ inline constexpr int kSpeedTrainingForm = 17;
 
 // Speed training: fifty seconds of releasing the left and right mouse buttons in turn; the
 // average running speed decides how much speed and endurance the player gains.
-class TForm17 : public shell::Screen {
+class TForm17 : public world::Screen {
  public:
-  explicit TForm17(shell::Program& program);
+  explicit TForm17(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseUp(shell::MouseButton button, int x, int y) override { Image10MouseUp(button, x, y); }
-  void Image10MouseUp(shell::MouseButton button, int x, int y);
+  void InputMouseUp(core::MouseButton button, int x, int y) override { Image10MouseUp(button, x, y); }
+  void Image10MouseUp(core::MouseButton button, int x, int y);
 
  private:
   SpeedRun& Run();

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/program.h"
 #include "training/training_reward.h"
+#include "world/world.h"
 
 namespace training {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kLeanLeft = 1;
 constexpr int kInCover = 2;
@@ -30,9 +30,9 @@ int StatusLight(int state) { return std::clamp(state, kHidden, kFiring) + 12; }
 
 }  // namespace
 
-TForm18::TForm18(shell::Program& program) : shell::Screen(program, kTagDuelForm, "Form18") {}
+TForm18::TForm18(world::World& world) : world::Screen(world, kTagDuelForm, "Form18") {}
 
-TagDuel& TForm18::Duel() { return program_.Training.Duel; }
+TagDuel& TForm18::Duel() { return world_.Training.Duel; }
 
 void TForm18::Image8MouseMove(int x, int) {
   if (x < 200) Duel().AimSide = kLeanLeft;
@@ -40,11 +40,11 @@ void TForm18::Image8MouseMove(int x, int) {
   if (x > 600) Duel().AimSide = kLeanRight;
 }
 
-void TForm18::Image8MouseDown(shell::MouseButton, int, int) {
+void TForm18::Image8MouseDown(core::MouseButton, int, int) {
   TagDuel& duel = Duel();
   if (duel.AimSide != kLeanLeft && duel.AimSide != kLeanRight) return;
   if (duel.DuelPaint <= 0) return;
-  if (duel.LeftShot + duel.RightShot == 0) program_.Sounds.Play(Sound::MarkerPop);
+  if (duel.LeftShot + duel.RightShot == 0) world_.Sounds.Play(Sound::MarkerPop);
   (duel.AimSide == kLeanLeft ? duel.LeftShot : duel.RightShot) = kShotTicks;
   duel.DuelPaint -= 1;
 }
@@ -53,11 +53,11 @@ void TForm18::Timer1Timer() {
   if (Duel().TrainTicks > 0) DuelTick();
   if (Duel().TrainTicks != 0) return;
   Reward();
-  FinishTraining(program_, *this);
+  FinishTraining(world_, *this);
 }
 
 void TForm18::DuelTick() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
   LeftOpponentEvents();
   RightOpponentEvents();
@@ -81,23 +81,23 @@ void TForm18::DuelTick() {
 // Only the left opponent can come out firing straight away.
 void TForm18::LeftOpponentEvents() {
   TagDuel& duel = Duel();
-  const int event = program_.Rng(50);
+  const int event = world_.Rng(50);
   if (event == 9) {
     duel.LeftState = kAiming;
-    duel.LeftPhase = program_.Rng(10) + 1;
+    duel.LeftPhase = world_.Rng(10) + 1;
   }
   if (event == 19) {
     duel.LeftState = kFiring;
-    duel.LeftPhase = program_.Rng(10) + 1;
+    duel.LeftPhase = world_.Rng(10) + 1;
   }
 }
 
 void TForm18::RightOpponentEvents() {
   TagDuel& duel = Duel();
-  const int event = program_.Rng(50);
+  const int event = world_.Rng(50);
   if (event == 9 || event == 19) {
     duel.RightState = kAiming;
-    duel.RightPhase = program_.Rng(10) + 1;
+    duel.RightPhase = world_.Rng(10) + 1;
   }
 }
 
@@ -110,21 +110,21 @@ void TForm18::AdvancePhases() {
 }
 
 void TForm18::PlayOpponentsFire() {
-  if (Duel().LeftState == kFiring) program_.Sounds.Play(Sound::MarkerPop2);
-  if (Duel().RightState == kFiring) program_.Sounds.Play(Sound::MarkerPop3);
+  if (Duel().LeftState == kFiring) world_.Sounds.Play(Sound::MarkerPop2);
+  if (Duel().RightState == kFiring) world_.Sounds.Play(Sound::MarkerPop3);
 }
 
 void TForm18::DrawTrainee(gfx::Canvas& canvas) {
   switch (Duel().AimSide) {
-    case kLeanLeft: canvas.Draw(231, 319, program_.Picture(kTagDuelForm, 5)); break;
-    case kInCover: canvas.Draw(230, 320, program_.Picture(kTagDuelForm, 6)); break;
-    case kLeanRight: canvas.Draw(231, 320, program_.Picture(kTagDuelForm, 7)); break;
+    case kLeanLeft: canvas.Draw(231, 319, world_.Picture(kTagDuelForm, 5)); break;
+    case kInCover: canvas.Draw(230, 320, world_.Picture(kTagDuelForm, 6)); break;
+    case kLeanRight: canvas.Draw(231, 320, world_.Picture(kTagDuelForm, 7)); break;
   }
 }
 
 void TForm18::DrawOpponents(gfx::Canvas& canvas) {
-  canvas.Draw(0, 0, program_.Picture(kTagDuelForm, OpponentPicture(1, Duel().LeftState)));
-  canvas.Draw(200, 30, program_.Picture(kTagDuelForm, OpponentPicture(3, Duel().RightState)));
+  canvas.Draw(0, 0, world_.Picture(kTagDuelForm, OpponentPicture(1, Duel().LeftState)));
+  canvas.Draw(200, 30, world_.Picture(kTagDuelForm, OpponentPicture(3, Duel().RightState)));
 }
 
 void TForm18::CountDownShots() {
@@ -137,12 +137,12 @@ void TForm18::CountDownShots() {
 void TForm18::ScoreHits(gfx::Canvas& canvas) {
   TagDuel& duel = Duel();
   if (duel.LeftShot > 0 && duel.LeftState > kHidden) {
-    canvas.Draw(0, 0, program_.Picture(kTagDuelForm, 10));
+    canvas.Draw(0, 0, world_.Picture(kTagDuelForm, 10));
     duel.LeftState = kHidden;
     duel.HitsLeft += 1;
   }
   if (duel.RightShot > 0 && duel.RightState > kHidden) {
-    canvas.Draw(250, 0, program_.Picture(kTagDuelForm, 10));
+    canvas.Draw(250, 0, world_.Picture(kTagDuelForm, 10));
     duel.RightState = kHidden;
     duel.HitsRight += 1;
   }
@@ -153,7 +153,7 @@ void TForm18::TakeHits(gfx::Canvas& canvas) {
   TagDuel& duel = Duel();
   const auto exposed = [&](int state, int side) {
     if (state != kFiring || duel.AimSide != side) return;
-    canvas.Draw(450, 180, program_.Picture(kTagDuelForm, 11));
+    canvas.Draw(450, 180, world_.Picture(kTagDuelForm, 11));
     if (duel.HitPause != 0) return;
     duel.TimesHit += 1;
     duel.HitPause = kHitPause;
@@ -163,8 +163,8 @@ void TForm18::TakeHits(gfx::Canvas& canvas) {
 }
 
 void TForm18::DrawStatusLights(gfx::Canvas& canvas) {
-  canvas.Draw(51, 400, program_.Picture(kTagDuelForm, StatusLight(Duel().LeftState)));
-  canvas.Draw(649, 400, program_.Picture(kTagDuelForm, StatusLight(Duel().RightState)));
+  canvas.Draw(51, 400, world_.Picture(kTagDuelForm, StatusLight(Duel().LeftState)));
+  canvas.Draw(649, 400, world_.Picture(kTagDuelForm, StatusLight(Duel().RightState)));
 }
 
 void TForm18::DrawInstructions(gfx::Canvas& canvas) {
@@ -220,8 +220,8 @@ void TForm18::DrawBars(gfx::Canvas& canvas) {
 void TForm18::Reward() {
   const TagDuel& duel = Duel();
   const int half_the_hits = (duel.HitsLeft + duel.HitsRight) / 2;
-  if (half_the_hits > duel.TimesHit) Raise(program_, &career::CareerRecord::Agility, 1);
-  if (half_the_hits > 2 * duel.TimesHit) Raise(program_, &career::CareerRecord::Agility, 1);
+  if (half_the_hits > duel.TimesHit) Raise(world_, &career::CareerRecord::Agility, 1);
+  if (half_the_hits > 2 * duel.TimesHit) Raise(world_, &career::CareerRecord::Agility, 1);
 }
 
 }  // namespace training

@@ -1,7 +1,7 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "shell/screen.h"
 #include "training/training_state.h"
+#include "world/world.h"
 
 namespace training {
 
@@ -9,14 +9,14 @@ inline constexpr int kTagDuelForm = 18;
 
 // Tag-duel training: fifty seconds behind a bunker between two opponents. Leaning out to a
 // side lets the trainee shoot that side's opponent, and be shot by it.
-class TForm18 : public shell::Screen {
+class TForm18 : public world::Screen {
  public:
-  explicit TForm18(shell::Program& program);
+  explicit TForm18(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image8MouseDown(button, x, y); }
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image8MouseDown(button, x, y); }
   void InputMouseMove(int x, int y) override { Image8MouseMove(x, y); }
-  void Image8MouseDown(shell::MouseButton button, int x, int y);
+  void Image8MouseDown(core::MouseButton button, int x, int y);
   void Image8MouseMove(int x, int y);
 
  private:

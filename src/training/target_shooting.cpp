@@ -3,14 +3,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/program.h"
 #include "training/training_reward.h"
+#include "world/world.h"
 
 namespace training {
 
 namespace {
 
-using shell::Sound;
+using core::Sound;
 
 constexpr int kFlightTicks = 10;
 constexpr int kReloadTicks = 20;
@@ -37,19 +37,19 @@ int LandingScore(int miss_x, int miss_y) {
   return score;
 }
 
-TForm19::TForm19(shell::Program& program) : shell::Screen(program, kTargetShootingForm, "Form19") {}
+TForm19::TForm19(world::World& world) : world::Screen(world, kTargetShootingForm, "Form19") {}
 
-TargetRange& TForm19::Range() { return program_.Training.Target; }
+TargetRange& TForm19::Range() { return world_.Training.Target; }
 
 // The view follows the mouse only while no ball is in the air.
 void TForm19::Image2MouseMove(int x, int y) {
   TargetRange& range = Range();
   if (range.BallFlight > 0) return;
-  if (shell::Between(30, x, 320)) range.AimX = x - 320;
-  if (shell::Between(80, y, 360)) range.AimY = y - 320;
+  if (core::Between(30, x, 320)) range.AimX = x - 320;
+  if (core::Between(80, y, 360)) range.AimY = y - 320;
 }
 
-void TForm19::Image2MouseDown(shell::MouseButton, int, int) {
+void TForm19::Image2MouseDown(core::MouseButton, int, int) {
   TargetRange& range = Range();
   if (range.BallFlight != 0 || range.ReloadTicks != 0 || range.ShotsLeft <= 0) return;
   range.BallFlight = kFlightTicks;
@@ -57,18 +57,18 @@ void TForm19::Image2MouseDown(shell::MouseButton, int, int) {
   range.BallY = kMuzzleY;
   range.ReloadTicks = kReloadTicks;
   range.ShotsLeft -= 1;
-  program_.Sounds.Play(Sound::MarkerPop);
+  world_.Sounds.Play(Sound::MarkerPop);
 }
 
 void TForm19::Timer1Timer() {
   if (Range().ShotsLeft > 0 || Range().BallFlight > 0) ShootingTick();
   if (Range().ShotsLeft > 0 || Range().BallFlight > 0) return;
   Reward();
-  FinishTraining(program_, *this);
+  FinishTraining(world_, *this);
 }
 
 void TForm19::ShootingTick() {
-  shell::Frame frame(*this, &program_.Fonts());
+  core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
   Drift();
   DrawScene(canvas);
@@ -100,7 +100,7 @@ void TForm19::Drift() {
 }
 
 void TForm19::DrawScene(gfx::Canvas& canvas) {
-  canvas.Draw(Range().AimX, Range().AimY + Range().Sway, program_.Picture(kTargetShootingForm, 1));
+  canvas.Draw(Range().AimX, Range().AimY + Range().Sway, world_.Picture(kTargetShootingForm, 1));
 }
 
 // The scene shows only through the scope's window, x 50..250 and y 50..200.
@@ -121,10 +121,10 @@ void TForm19::FlyBall(gfx::Canvas& canvas) {
   canvas.Ellipse(range.BallX - range.BallFlight, range.BallY - range.BallFlight, range.BallX + range.BallFlight,
                  range.BallY + range.BallFlight);
   range.BallFlight -= 1;
-  const int wander_right = program_.Rng(3);
-  const int wander_left = program_.Rng(3);
+  const int wander_right = world_.Rng(3);
+  const int wander_left = world_.Rng(3);
   range.BallX += wander_right - wander_left;
-  range.BallY += 2 - program_.Rng(2);
+  range.BallY += 2 - world_.Rng(2);
   range.BallX += range.ShootWind / 3;
 }
 
@@ -135,11 +135,11 @@ void TForm19::ClearAroundScope(gfx::Canvas& canvas) {
 }
 
 void TForm19::DrawScopeFurniture(gfx::Canvas& canvas) {
-  canvas.Draw(75, 0, program_.Picture(kTargetShootingForm, 3));
-  canvas.Draw(0, 0, program_.Picture(kTargetShootingForm, 4));
-  canvas.Draw(250, 0, program_.Picture(kTargetShootingForm, 5));
-  canvas.Draw(0, 200, program_.Picture(kTargetShootingForm, 6));
-  canvas.Draw(250, 200, program_.Picture(kTargetShootingForm, 7));
+  canvas.Draw(75, 0, world_.Picture(kTargetShootingForm, 3));
+  canvas.Draw(0, 0, world_.Picture(kTargetShootingForm, 4));
+  canvas.Draw(250, 0, world_.Picture(kTargetShootingForm, 5));
+  canvas.Draw(0, 200, world_.Picture(kTargetShootingForm, 6));
+  canvas.Draw(250, 200, world_.Picture(kTargetShootingForm, 7));
   canvas.Pen.Color = gfx::colors::Black;
   canvas.Polyline({{150, 50}, {150, 200}});
   canvas.Polyline({{0, 125}, {250, 125}});
@@ -149,10 +149,10 @@ void TForm19::DrawScopeFurniture(gfx::Canvas& canvas) {
 
 void TForm19::DrawWindage(gfx::Canvas& canvas) {
   TargetRange& range = Range();
-  canvas.Draw(300, 50, program_.Picture(kTargetShootingForm, 8));
+  canvas.Draw(300, 50, world_.Picture(kTargetShootingForm, 8));
   canvas.Pen.Color = gfx::colors::Black;
   canvas.Polyline({{550, 200}, {550, 50}});
-  if (program_.Rng(100) == kWindChange) range.ShootWind = program_.Rng(20) - 10;
+  if (world_.Rng(100) == kWindChange) range.ShootWind = world_.Rng(20) - 10;
   canvas.Pen.Color = gfx::colors::Red;
   for (int y = 110; y <= 150; ++y) canvas.Polyline({{550, y}, {550 + kWindBarPerUnit * range.ShootWind, y}});
 }
@@ -190,7 +190,7 @@ void TForm19::DrawLandingMark(gfx::Canvas& canvas) {
 void TForm19::Reload() {
   TargetRange& range = Range();
   range.ReloadTicks -= 1;
-  if (range.ReloadTicks == 1) program_.Sounds.Play(Sound::Click);
+  if (range.ReloadTicks == 1) world_.Sounds.Play(Sound::Click);
   if (range.ReloadTicks < 0) range.ReloadTicks = 0;
 }
 
@@ -205,8 +205,8 @@ void TForm19::DrawScore(gfx::Canvas& canvas) {
 
 void TForm19::Reward() {
   const int score = Range().ShootScore;
-  if (score > kFineScore) Raise(program_, &career::CareerRecord::Accuracy, 1);
-  if (score > kGoodScore) Raise(program_, &career::CareerRecord::Accuracy, 1);
+  if (score > kFineScore) Raise(world_, &career::CareerRecord::Accuracy, 1);
+  if (score > kGoodScore) Raise(world_, &career::CareerRecord::Accuracy, 1);
 }
 
 }  // namespace training

@@ -1,7 +1,7 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "shell/screen.h"
 #include "training/training_state.h"
+#include "world/world.h"
 
 namespace training {
 
@@ -12,14 +12,14 @@ inline constexpr int kTargetShootingForm = 19;
 int LandingScore(int miss_x, int miss_y);
 
 // Target-shooting training: ten paintballs through a drifting scope, against wind and drop.
-class TForm19 : public shell::Screen {
+class TForm19 : public world::Screen {
  public:
-  explicit TForm19(shell::Program& program);
+  explicit TForm19(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
   void InputMouseMove(int x, int y) override { Image2MouseMove(x, y); }
-  void Image2MouseDown(shell::MouseButton button, int x, int y);
+  void Image2MouseDown(core::MouseButton button, int x, int y);
   void Image2MouseMove(int x, int y);
 
  private:

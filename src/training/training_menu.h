@@ -1,18 +1,18 @@
 #pragma once
-#include "shell/screen.h"
+#include "world/world.h"
 
 namespace training {
 
 inline constexpr int kTrainingMenuForm = 16;
 
 // The training menu: the $500 are already paid, so the only way on is one of four trainings.
-class TForm16 : public shell::Screen {
+class TForm16 : public world::Screen {
  public:
-  explicit TForm16(shell::Program& program);
+  explicit TForm16(world::World& world);
 
   void Timer1Timer() override;
-  void InputMouseDown(shell::MouseButton button, int x, int y) override { Image5MouseDown(button, x, y); }
-  void Image5MouseDown(shell::MouseButton button, int x, int y);
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image5MouseDown(button, x, y); }
+  void Image5MouseDown(core::MouseButton button, int x, int y);
 
  private:
   void TrainAccuracy();

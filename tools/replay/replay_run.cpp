@@ -3,10 +3,11 @@
 #include <memory>
 #include <stdexcept>
 
-#include "fake_host.h"
+#include "app/new_career.h"
+#include "app/program.h"
+#include "app/title_screen.h"
 #include "match/match_screen.h"
-#include "shell/new_career.h"
-#include "shell/title_screen.h"
+#include "platform/headless/headless_host.h"
 #include "tour/next_match_screen.h"
 
 namespace replay {
@@ -69,10 +70,10 @@ ordered_json Paintballs(const match::MatchState& match) {
   return active;
 }
 
-void AddState(ordered_json& line, const shell::Program& program, bool ended) {
+void AddState(ordered_json& line, const app::Program& program, bool ended) {
   const match::MatchState& match = program.Match;
   const career::CareerRecord& career = program.Career;
-  const shell::SharedState& shared = program.Shared;
+  const world::SharedState& shared = program.Shared;
   line["MatchClock"] = match.MatchClock;
   line["Paused"] = match.Paused;
   line["PauseBudget"] = match.PauseBudget;
@@ -161,10 +162,10 @@ void SetCareer(const nlohmann::json& fields, career::CareerRecord& career) {
   SetSeven(fields, "Portrait", career.Portrait);
 }
 
-shell::MouseButton ButtonNamed(const std::string& name) {
-  if (name == "right") return shell::MouseButton::Right;
-  if (name == "middle") return shell::MouseButton::Middle;
-  return shell::MouseButton::Left;
+core::MouseButton ButtonNamed(const std::string& name) {
+  if (name == "right") return core::MouseButton::Right;
+  if (name == "middle") return core::MouseButton::Middle;
+  return core::MouseButton::Left;
 }
 
 void GiveEvent(match::TForm8& screen, const nlohmann::json& event) {
@@ -184,11 +185,11 @@ class Session {
  public:
   explicit Session(std::uint32_t seed) : program_(host_) {
     program_.Rng.FixSeed(seed);
-    const std::string failed = program_.Start(std::make_shared<shell::PictureStore>());
+    const std::string failed = program_.Start(std::make_shared<core::PictureStore>());
     if (!failed.empty()) throw std::runtime_error(failed);
     program_.Rng.Observer = [this](int n, int result) { log_.draws.push_back({n, result}); };
-    program_.Sounds.Observer = [this](const char* request, shell::Sound sound) {
-      log_.sounds.push_back(std::string(request) + " " + shell::SoundFileName(sound));
+    program_.Sounds.Observer = [this](const char* request, core::Sound sound) {
+      log_.sounds.push_back(std::string(request) + " " + core::SoundFileName(sound));
     };
   }
   ~Session() {
@@ -198,7 +199,7 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  shell::Program& Game() { return program_; }
+  app::Program& Game() { return program_; }
 
   std::string Line(int tick, const char* phase, bool with_log, bool ended) {
     ordered_json line;
@@ -214,8 +215,8 @@ class Session {
   }
 
  private:
-  testing_support::FakeHost host_;
-  shell::Program program_;
+  platform::HeadlessHost host_{SPLATVANE_GAME_DIR};
+  app::Program program_;
   Log log_;
 };
 
@@ -223,15 +224,15 @@ class Session {
 
 void Replay(const nlohmann::json& scenario, const std::function<void(const std::string& line)>& write_line) {
   Session session(scenario.value("seed", std::uint32_t{0}));
-  shell::Program& program = session.Game();
+  app::Program& program = session.Game();
   program.SwitchScreen(program.Form1(), program.Form7());
-  shell::StartFreshCareer(program, shell::FreshAttributes::Equal);
+  app::StartFreshCareer(program, app::FreshAttributes::Equal);
   SetCareer(scenario.value("career", nlohmann::json::object()), program.Career);
   program.Shared.FieldLayout = scenario.value("field_layout", 0);
   program.Form7().Timer1Timer();
   write_line(session.Line(0, "setup", false, false));
 
-  program.Form7().Image1MouseDown(shell::MouseButton::Left, kPlayX, kPlayY);
+  program.Form7().Image1MouseDown(core::MouseButton::Left, kPlayX, kPlayY);
   write_line(session.Line(0, "play", true, false));
 
   const int ticks = scenario.value("ticks", kDefaultTicks);

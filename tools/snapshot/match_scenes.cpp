@@ -21,7 +21,7 @@ const std::map<std::string, Weather> kScenes = {
     {"snow", {3, 5}}, {"paused", {4, 3}}, {"locked", {1, 1}}};
 
 // The played team of the "team" scenario, spread over the field.
-void SetTeam(shell::Program& program) {
+void SetTeam(app::Program& program) {
   career::CareerRecord& career = program.Career;
   const FieldPoint positions[] = {{120, 60}, {210, 130}, {90, 200}, {260, 215}, {160, 290}, {330, 330}, {70, 360}};
   for (int slot = 1; slot <= 7; ++slot) {
@@ -66,7 +66,7 @@ void SetField(match::MatchState& match) {
 }
 
 // The pointer path as the tick traces it: hundredths of the way, until within 5 of the pointer.
-void DrawPointerPath(shell::Program& program, gfx::Canvas& canvas) {
+void DrawPointerPath(app::Program& program, gfx::Canvas& canvas) {
   const match::MatchState& match = program.Match;
   const int slot = program.Shared.SelectedPlayer;
   const FieldPoint start = program.Career.PlayerPos[slot];
@@ -83,7 +83,7 @@ void DrawPointerPath(shell::Program& program, gfx::Canvas& canvas) {
   match::DrawPathCaption(canvas, point, pen.fire_mode);
 }
 
-void SetScene(shell::Program& program, const std::string& scenario, const Weather& weather) {
+void SetScene(app::Program& program, const std::string& scenario, const Weather& weather) {
   SetTeam(program);
   SetField(program.Match);
   match::MatchState& match = program.Match;
@@ -100,7 +100,7 @@ void SetScene(shell::Program& program, const std::string& scenario, const Weathe
 
 }  // namespace
 
-std::optional<gfx::Picture> MatchPicture(shell::Program& program, const std::string& scenario) {
+std::optional<gfx::Picture> MatchPicture(app::Program& program, const std::string& scenario) {
   const auto scene = kScenes.find(scenario);
   if (scene == kScenes.end()) return std::nullopt;
   SetScene(program, scenario, scene->second);

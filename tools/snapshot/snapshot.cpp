@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
-#include "match_end.h"
-#include "png_writer.h"
-#include "match_scenes.h"
+#include "app/headless_game.h"
+#include "app/title_screen.h"
+#include "finished_match.h"
 #include "help/help_screen.h"
-#include "shell/title_screen.h"
+#include "match_scenes.h"
+#include "png_writer.h"
 #include "team/recruitment_screen.h"
 #include "team/team_building_screen.h"
-#include "tour/world_screen.h"
-#include "tour/travel_screen.h"
-#include "training/training_state.h"
 #include "tour/next_match_screen.h"
+#include "tour/travel_screen.h"
+#include "tour/world_screen.h"
+#include "training/training_state.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ std::vector<Shot> ChosenScreens(int argc, char** argv) {
 
 // The flight: "start" as the team page sets it off, "flight" half way, "rest" when it has
 // come to rest; "mexico" the played team's line-up for a match in Mexico.
-void PlayedTeam(shell::Program& program) {
+void PlayedTeam(app::Program& program) {
   career::CareerRecord& career = program.Career;
   const char* names[] = {"AARON", "SERENA", "KRISTAL", "MONTGOMERY", "ZIM", "HENRIETTA", "PAVEL"};
   for (int slot = 1; slot <= 7; ++slot) {
@@ -81,14 +81,14 @@ void PlayedTeam(shell::Program& program) {
 // The tour's scenes: "win", "loss" and "draw" a played team's result sheet after such a match
 // (the win improved the third player); "wales", "canada" and "japan" the world screen
 // viewing that country.
-void SetTourScene(shell::Program& program, const std::string& scenario) {
-  using testing_support::MatchOutcome;
+void SetTourScene(app::Program& program, const std::string& scenario) {
+  using snapshot::MatchOutcome;
   const struct { const char* name; MatchOutcome outcome; int improved; } results[] = {
       {"win", {5, 1, true, true, 1240}, 3}, {"loss", {2, 4, true, false, 0}, 12}, {"draw", {7, 7, false, false, 610}, 0}};
   for (const auto& result : results) {
     if (scenario != result.name) continue;
     PlayedTeam(program);
-    testing_support::LeaveMatch(program, result.outcome);
+    snapshot::LeaveMatch(program, result.outcome);
     program.Shared.ImprovedPlayer = result.improved;
     program.Shared.ResultFrame = 7;
   }
@@ -103,13 +103,13 @@ void SetTourScene(shell::Program& program, const std::string& scenario) {
 // The mini-games start as the training menu starts them; "running" a speed run 32 seconds
 // in, "duel" a tag duel with the trainee leaning left into fire, "flying" a ball in the air
 // over the target after four landings.
-void StartTraining(shell::Program& program, int number) {
+void StartTraining(app::Program& program, int number) {
   if (number == 17) program.Training.Speed.Begin();
   if (number == 18) program.Training.Duel.Begin();
   if (number == 19) program.Training.Target.Begin(-7);
 }
 
-void PlayTraining(shell::Program& program, const std::string& scenario) {
+void PlayTraining(app::Program& program, const std::string& scenario) {
   training::TrainingState& training = program.Training;
   if (scenario == "running") {
     for (int tick = 1; tick <= 320; ++tick) training.Speed.SpeedHistory[tick] = tick < 60 ? tick * 4 : 230 + (tick * 37) % 41;
@@ -142,7 +142,7 @@ void PlayTraining(shell::Program& program, const std::string& scenario) {
 
 // "match": PLAY pressed on the line-up, play resumed, player 4 sent up the field and three
 // ticks run with the pointer over the field.
-void PlayedMatch(testing_support::Game& game) {
+void PlayedMatch(app::HeadlessGame& game) {
   game.program.Career.WeatherAllowed = 1;
   game.ShowOnly(game.program.Form7());
   game.Press(765, 500);
@@ -153,7 +153,7 @@ void PlayedMatch(testing_support::Game& game) {
   game.Move(500, 120);
 }
 
-void SetScene(testing_support::Game& game, const std::string& scenario) {
+void SetScene(app::HeadlessGame& game, const std::string& scenario) {
   SetTourScene(game.program, scenario);
   PlayTraining(game.program, scenario);
   if (scenario == "team") PlayedTeam(game.program);
@@ -197,8 +197,8 @@ void SetScene(testing_support::Game& game, const std::string& scenario) {
   if (scenario == "match") PlayedMatch(game);
 }
 
-shell::Screen* ScreenNumbered(shell::Program& program, int number) {
-  for (shell::Screen* screen : program.Screens()) {
+core::Screen* ScreenNumbered(app::Program& program, int number) {
+  for (core::Screen* screen : program.Screens()) {
     if (screen->Number() == number) return screen;
   }
   return nullptr;
@@ -214,13 +214,13 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   int failures = 0;
   for (const auto& [number, scenario] : ChosenScreens(argc, argv)) {
-    testing_support::Game game(true);
+    app::HeadlessGame game(SPLATVANE_GAME_DIR, true);
     game.host.program_folder = std::string(".");  // not from a literal: GCC 12 at -O3 warns falsely
     if (number != 1) {
       game.program.Form1().TitleChoice = 1;
       game.Tick();
     }
-    shell::Screen* screen = ScreenNumbered(game.program, number);
+    core::Screen* screen = ScreenNumbered(game.program, number);
     if (!screen) {
       std::fprintf(stderr, "no screen %d\n", number);
       ++failures;

@@ -9,9 +9,9 @@
 #include <fstream>
 #include <string>
 
+#include "app/title_screen.h"
 #include "match/match_screen.h"
 #include "png_writer.h"
-#include "shell/title_screen.h"
 #include "team/team_page.h"
 #include "tour_bot.h"
 
@@ -38,17 +38,17 @@ struct TourTally {
   int Played() const { return won + drawn + lost; }
 };
 
-const char* Named(testing_support::MatchOutcome outcome) {
+const char* Named(tour_bot::MatchOutcome outcome) {
   switch (outcome) {
-    case testing_support::MatchOutcome::Won: return "won";
-    case testing_support::MatchOutcome::Drawn: return "drawn";
-    case testing_support::MatchOutcome::Lost: return "lost";
+    case tour_bot::MatchOutcome::Won: return "won";
+    case tour_bot::MatchOutcome::Drawn: return "drawn";
+    case tour_bot::MatchOutcome::Lost: return "lost";
   }
   return "";
 }
 
 // One line per match: where it was played and how it ended.
-void Tell(const shell::Program& program, int stage, int match_of_stage, testing_support::MatchOutcome outcome) {
+void Tell(const app::Program& program, int stage, int match_of_stage, tour_bot::MatchOutcome outcome) {
   int tagged = 0, lost = 0;
   for (int slot = 1; slot <= 7; ++slot) {
     tagged += program.Match.OppInPlay[slot] == 0;
@@ -58,16 +58,16 @@ void Tell(const shell::Program& program, int stage, int match_of_stage, testing_
               program.Match.FlagHung == 1 ? "hung" : "not hung", tagged, lost, program.Match.MatchClock);
 }
 
-TourTally PlayTour(testing_support::TourBot& bot, shell::Program& program, int most_matches) {
+TourTally PlayTour(tour_bot::TourBot& bot, app::Program& program, int most_matches) {
   TourTally tally;
   while (program.Form4().Visible() && tally.Played() < most_matches) {
     const int stage = program.Career.TourStage, match_of_stage = program.Career.MatchOfStage;
-    const testing_support::MatchOutcome outcome = bot.PlayNextMatch();
+    const tour_bot::MatchOutcome outcome = bot.PlayNextMatch();
     Tell(program, stage, match_of_stage, outcome);
     switch (outcome) {
-      case testing_support::MatchOutcome::Won: ++tally.won; break;
-      case testing_support::MatchOutcome::Drawn: ++tally.drawn; break;
-      case testing_support::MatchOutcome::Lost: ++tally.lost; break;
+      case tour_bot::MatchOutcome::Won: ++tally.won; break;
+      case tour_bot::MatchOutcome::Drawn: ++tally.drawn; break;
+      case tour_bot::MatchOutcome::Lost: ++tally.lost; break;
     }
   }
   return tally;
@@ -81,10 +81,10 @@ int main(int argc, char** argv) {
   const auto wall_start = std::chrono::steady_clock::now();
   const double cpu_start = CpuSeconds();
 
-  testing_support::Game game(true);
+  app::HeadlessGame game(SPLATVANE_GAME_DIR, true);
   game.program.Rng.FixSeed(seed);
   const long peak_at_start = PeakResidentKb();
-  testing_support::TourBot bot(game);
+  tour_bot::TourBot bot(game);
   if (argc > 3) {
     const std::string folder = argv[3];
     int ticks = 0;

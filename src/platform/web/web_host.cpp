@@ -8,8 +8,8 @@
 
 #include "career/io_error.h"
 #include "career/save_file.h"
+#include "core/game.h"
 #include "platform/web/web_page.h"
-#include "shell/program.h"
 
 namespace platform {
 
@@ -38,7 +38,7 @@ WebHost::WebHost(std::string program_folder) : program_folder_(std::move(program
   error_fonts_.LoadFrom(program_folder_ + "/fonts");
 }
 
-shell::WindowSize WebHost::ClientSize() const { return {web_client_width(), web_client_height()}; }
+core::WindowSize WebHost::ClientSize() const { return {web_client_width(), web_client_height()}; }
 
 gfx::Point WebHost::ToGame(double page_x, double page_y) const {
   const double scale = web_window_scale();
@@ -85,7 +85,7 @@ void WebHost::ShowErrorBox() {
 }
 
 void WebHost::ErrorBoxMouse(bool down, int x, int y) {
-  const shell::WindowSize window = ClientSize();
+  const core::WindowSize window = ClientSize();
   const gfx::Point box = error_box_.PlaceIn(window.width, window.height);
   if (down) {
     error_box_.MouseDown({x, y}, box);
@@ -102,16 +102,16 @@ void WebHost::ErrorBoxKey(bool dismiss) {
 }
 
 void WebHost::Frame() {
-  if (!program_) return;
+  if (!game_) return;
   const std::uint64_t now = NowMs();
   audio_.AdvanceSilently(now);
-  program_->Advance(now);
+  game_->Advance(now);
   if (!ErrorBoxOpen()) touch_->AfterTimers(now);
 }
 
 void WebHost::ExportCareer() {
-  if (!program_) return;
-  program_->Guarded([this] {
+  if (!game_) return;
+  game_->Guarded([this] {
     std::vector<std::uint8_t> bytes;
     if (const int failed = files_.Read(career::kSaveFileName, career::kCareerRecordSize, bytes)) throw career::IoError(failed);
     if (bytes.size() < career::kCareerRecordSize) throw career::IoError(career::io_codes::kReadBeyondEnd);
@@ -124,8 +124,8 @@ void WebHost::ExportCareer() {
 // the error Continue would give, and the saved career stays. A file of the wrong length comes
 // without its bytes: the page never reads it.
 void WebHost::ImportCareer(const std::uint8_t* bytes, int length) {
-  if (!program_) return;
-  program_->Guarded([&] {
+  if (!game_) return;
+  game_->Guarded([&] {
     if (length < 0) throw career::IoError(career::io_codes::kAccessDenied);
     if (static_cast<std::size_t>(length) != career::kCareerRecordSize) throw career::IoError(career::io_codes::kReadBeyondEnd);
     if (!bytes) throw career::IoError(career::io_codes::kAccessDenied);

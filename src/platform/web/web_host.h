@@ -4,23 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "core/host.h"
 #include "platform/error_box.h"
 #include "platform/touch_pointer.h"
 #include "platform/web/browser_files.h"
-#include "shell/host.h"
 
-namespace shell { class Program; }
+namespace core { class Game; }
 
 namespace platform {
 
 // The page's sound: Web Audio pulls the mixed voices once the player's first press let it
 // start; until then, or on a machine without sound, the clock moves the voices on silently.
-class WebAudio : public shell::AudioOutput {
+class WebAudio : public core::AudioOutput {
  public:
   static constexpr int kRate = 44100;
 
   int SampleRate() const override { return kRate; }
-  void Attach(shell::SoundMixer* mixer) override { mixer_ = mixer; }
+  void Attach(core::SoundMixer* mixer) override { mixer_ = mixer; }
   // The page runs on one thread, so the voices are never mixed while the game changes them.
   void Lock() override {}
   void Unlock() override {}
@@ -30,7 +30,7 @@ class WebAudio : public shell::AudioOutput {
   void AdvanceSilently(std::uint64_t now_ms);
 
  private:
-  shell::SoundMixer* mixer_ = nullptr;
+  core::SoundMixer* mixer_ = nullptr;
   std::vector<std::int16_t> mixed_;
   std::vector<float> out_;
   std::uint64_t silent_clock_ = 0;
@@ -38,28 +38,28 @@ class WebAudio : public shell::AudioOutput {
 
 // The canvas between the page's bands: the game's window is the canvas seen at the scale that
 // fits the 800 x 600 picture in it, and the page's points are taken back to its pixels.
-class WebHost : public shell::Host {
+class WebHost : public core::Host {
  public:
   explicit WebHost(std::string program_folder);
 
-  shell::WindowSize ClientSize() const override;
+  core::WindowSize ClientSize() const override;
   void Present(const gfx::Picture& frame, int left, int top) override;
   void SetCaption(const std::string& caption) override;
   // A page has no window border of its own to give or take.
   void SetBordered(bool) override {}
   // The button-highlight colour stands as white, as on the desktop.
-  void SetBackground(shell::WindowBackground) override {}
+  void SetBackground(core::WindowBackground) override {}
   void ShowError(const std::string& title, const std::string& text) override;
   std::uint64_t NowMs() const override;
   // Closing is the browser's: the page stays as it is.
   void Quit() override {}
-  shell::AudioOutput& Audio() override { return audio_; }
+  core::AudioOutput& Audio() override { return audio_; }
   WebAudio& PageAudio() { return audio_; }
   career::Files& WorkingFolder() override { return files_; }
   std::string ProgramFolder() const override { return program_folder_; }
 
   // Listens to the page's mouse and keys and runs the game on the browser's frames.
-  void Run(shell::Program& program);
+  void Run(core::Game& game);
   // One frame: every timer that is due fires, each at most once.
   void Frame();
 
@@ -72,7 +72,7 @@ class WebHost : public shell::Host {
   void ExportCareer();
   void ImportCareer(const std::uint8_t* bytes, int length);
 
-  shell::Program* GameProgram() const { return program_; }
+  core::Game* RunningGame() const { return game_; }
   // The game pixel under a point of the page (CSS pixels), also outside the game's window.
   gfx::Point ToGame(double page_x, double page_y) const;
   // Fingers on the picture and the pads, once the game runs.
@@ -82,7 +82,7 @@ class WebHost : public shell::Host {
   void ShowErrorBox();
 
   std::string program_folder_;
-  shell::Program* program_ = nullptr;
+  core::Game* game_ = nullptr;
   std::optional<TouchPointer> touch_;
   std::vector<std::uint32_t> rgba_;
   WebAudio audio_;

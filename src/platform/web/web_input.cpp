@@ -7,9 +7,9 @@
 #include <cstring>
 #include <optional>
 
+#include "core/game.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_page.h"
-#include "shell/program.h"
 
 namespace platform {
 
@@ -17,11 +17,11 @@ namespace {
 
 WebHost* the_host = nullptr;
 
-std::optional<shell::MouseButton> ButtonOf(unsigned short button) {
+std::optional<core::MouseButton> ButtonOf(unsigned short button) {
   switch (button) {
-    case 0: return shell::MouseButton::Left;
-    case 1: return shell::MouseButton::Middle;
-    case 2: return shell::MouseButton::Right;
+    case 0: return core::MouseButton::Left;
+    case 1: return core::MouseButton::Middle;
+    case 2: return core::MouseButton::Right;
     default: return std::nullopt;
   }
 }
@@ -36,9 +36,9 @@ EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
     if (event->button == 0) host.ErrorBoxMouse(down, at.x, at.y);
   } else if (const auto button = ButtonOf(event->button)) {
     if (down) {
-      host.GameProgram()->MouseDown(at.x, at.y, *button);
+      host.RunningGame()->MouseDown(at.x, at.y, *button);
     } else {
-      host.GameProgram()->MouseUp(at.x, at.y, *button);
+      host.RunningGame()->MouseUp(at.x, at.y, *button);
     }
   }
   // A press is the game's alone: no text selection, no focus moving.
@@ -48,7 +48,7 @@ EM_BOOL MouseButton(int type, const EmscriptenMouseEvent* event, void* data) {
 EM_BOOL MouseMove(int, const EmscriptenMouseEvent* event, void* data) {
   auto& host = *static_cast<WebHost*>(data);
   const gfx::Point at = host.ToGame(event->clientX, event->clientY);
-  if (!host.ErrorBoxOpen()) host.GameProgram()->MouseMove(at.x, at.y);
+  if (!host.ErrorBoxOpen()) host.RunningGame()->MouseMove(at.x, at.y);
   return EM_FALSE;
 }
 
@@ -65,21 +65,21 @@ EM_BOOL Wheel(int, const EmscriptenWheelEvent* event, void* data) {
   if (!host.ErrorBoxOpen()) {
     // Down the page is up the wheel: the game counts steps away from the player.
     const gfx::Point at = host.ToGame(event->mouse.clientX, event->mouse.clientY);
-    host.GameProgram()->Wheel(at.x, at.y, -steps);
+    host.RunningGame()->Wheel(at.x, at.y, -steps);
   }
   return EM_TRUE;
 }
 
-std::optional<shell::EditKey> EditKeyOf(const char* key) {
+std::optional<core::EditKey> EditKeyOf(const char* key) {
   static const struct {
     const char* name;
-    shell::EditKey key;
-  } kKeys[] = {{"ArrowLeft", shell::EditKey::Left},   {"ArrowRight", shell::EditKey::Right},
-               {"ArrowUp", shell::EditKey::Up},       {"ArrowDown", shell::EditKey::Down},
-               {"Home", shell::EditKey::Home},        {"End", shell::EditKey::End},
-               {"PageUp", shell::EditKey::PageUp},    {"PageDown", shell::EditKey::PageDown},
-               {"Backspace", shell::EditKey::Backspace}, {"Delete", shell::EditKey::Delete},
-               {"Enter", shell::EditKey::Enter}};
+    core::EditKey key;
+  } kKeys[] = {{"ArrowLeft", core::EditKey::Left},   {"ArrowRight", core::EditKey::Right},
+               {"ArrowUp", core::EditKey::Up},       {"ArrowDown", core::EditKey::Down},
+               {"Home", core::EditKey::Home},        {"End", core::EditKey::End},
+               {"PageUp", core::EditKey::PageUp},    {"PageDown", core::EditKey::PageDown},
+               {"Backspace", core::EditKey::Backspace}, {"Delete", core::EditKey::Delete},
+               {"Enter", core::EditKey::Enter}};
   for (const auto& entry : kKeys) {
     if (std::strcmp(key, entry.name) == 0) return entry.key;
   }
@@ -117,10 +117,10 @@ EM_BOOL KeyDown(int, const EmscriptenKeyboardEvent* event, void* data) {
     host.ErrorBoxKey(std::strcmp(event->key, "Enter") == 0 || std::strcmp(event->key, "Escape") == 0);
     return EM_TRUE;
   }
-  shell::Program& program = *host.GameProgram();
-  if (edit) program.EditKeyPress(*edit);
-  if (control) program.KeyPress(*control);
-  if (typed) program.KeyPress(*typed);
+  core::Game& game = *host.RunningGame();
+  if (edit) game.EditKeyPress(*edit);
+  if (control) game.KeyPress(*control);
+  if (typed) game.KeyPress(*typed);
   return EM_TRUE;
 }
 
@@ -131,9 +131,9 @@ EM_BOOL AnimationFrame(double, void* data) {
 
 }  // namespace
 
-void WebHost::Run(shell::Program& program) {
-  program_ = &program;
-  touch_.emplace(program);
+void WebHost::Run(core::Game& game) {
+  game_ = &program;
+  touch_.emplace(game, *this);
   the_host = this;
   emscripten_set_mousedown_callback("#canvas", this, EM_TRUE, MouseButton);
   emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE, MouseButton);
@@ -185,7 +185,7 @@ EMSCRIPTEN_KEEPALIVE void splatvane_finger(int phase, int id, double page_x, dou
 EMSCRIPTEN_KEEPALIVE void splatvane_pad(int button, int down) {
   platform::WebHost* host = platform::the_host;
   if (!host || !host->Touch() || host->ErrorBoxOpen()) return;
-  const shell::MouseButton which = button == 2 ? shell::MouseButton::Right : shell::MouseButton::Left;
+  const core::MouseButton which = button == 2 ? core::MouseButton::Right : core::MouseButton::Left;
   if (down) {
     host->Touch()->PadDown(which);
   } else {

@@ -1,0 +1,61 @@
+// The match picture's drawing: the duststorm alone (100 particles, each with 80 specks of
+// radius-1 circles, per tick), and the whole picture of a crowded match in a duststorm.
+#include <benchmark/benchmark.h>
+
+#include "match/match_drawing.h"
+#include "support/fake_host.h"
+
+namespace {
+
+void StirUpDust(app::Program& program) {
+  program.Career.WeatherAllowed = 2;
+  program.Match.WeatherRoll = 5;
+  program.Shared.Surface = 2;
+}
+
+void DuststormWeather(benchmark::State& state) {
+  testing_support::Game game;
+  StirUpDust(game.program);
+  gfx::Canvas canvas(800, 600, &game.program.Fonts());
+  for (auto _ : state) {
+    match::WeatherEffects(game.program, canvas);
+    benchmark::DoNotOptimize(canvas.Image().Row(300));
+  }
+}
+BENCHMARK(DuststormWeather)->Unit(benchmark::kMicrosecond);
+
+// Fourteen players in play and seen, 200 paintballs in flight, the pointer path's 100 dots.
+void CrowdedMatchPicture(benchmark::State& state) {
+  testing_support::Game game(true);
+  app::Program& program = game.program;
+  StirUpDust(program);
+  for (int slot = 1; slot <= 7; ++slot) {
+    program.Career.InPlay[slot] = 1;
+    program.Career.GearLevel[slot] = slot == 7 ? 0 : 3;
+    program.Career.PlayerPos[slot] = {40.0 + 20 * slot, 100.0 + 30 * slot};
+    program.Match.OppInPlay[slot] = program.Match.OppVisible[slot] = 1;
+    program.Match.OppPos[slot] = {700.0 - 20 * slot, 100.0 + 30 * slot};
+  }
+  for (int k = 1; k <= match::kPaintballCount; ++k) program.Match.Paintballs[k] = {{2.0 + 3.9 * k, 200}, 1, {15, 0}, 1};
+  program.Match.Paused = 1;
+  for (auto _ : state) {
+    gfx::Canvas canvas(800, 600, &program.Fonts());
+    match::DrawField(program, canvas);
+    match::DrawTeamStrip(program, canvas);
+    match::DrawCaptionLine(program, canvas);
+    match::DrawPanel(program, canvas);
+    match::DrawEndMarks(canvas);
+    match::DrawFlag(program, canvas);
+    for (int dot = 1; dot <= 100; ++dot) match::DrawPathDot(canvas, {4.0 * dot, 150}, {});
+    match::DrawPathCaption(canvas, {400, 150}, false);
+    match::DrawTiredFigures(program, canvas);
+    match::DrawPlayersAndBunkers(program, canvas);
+    match::DrawPaintballs(program, canvas);
+    match::WeatherEffects(program, canvas);
+    match::DrawPausedBanner(program, canvas);
+    benchmark::DoNotOptimize(canvas.Image().Row(300));
+  }
+}
+BENCHMARK(CrowdedMatchPicture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
