@@ -5,6 +5,7 @@
 #include "app/title_screen.h"
 #include "support/fake_host.h"
 #include "team/recruitment_screen.h"
+#include "team/recruits.h"
 #include "team/team_page.h"
 
 namespace {

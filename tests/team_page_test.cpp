@@ -10,6 +10,7 @@
 #include "support/fake_host.h"
 #include "team/gear_page.h"
 #include "team/recruitment_screen.h"
+#include "team/team_menu.h"
 #include "team/team_page.h"
 #include "tour/next_match_screen.h"
 #include "tour/travel_screen.h"

@@ -15,6 +15,8 @@ using core::Sound;
 
 namespace {
 
+constexpr const char* kVersionText = "1.1a 22 May 2004";
+
 constexpr int kMenuState = 3;
 constexpr int kClosingState = 4;
 

@@ -7,16 +7,11 @@ class Program;
 using core::MouseButton;
 using core::Timer;
 
-inline constexpr const char* kVersionText = "1.1a 22 May 2004";
-
 // The title screen and main window: the title pictures, the menu, and the watchdog that
 // brings it back in its closing state whenever no screen is visible.
 class TForm1 : public world::Screen {
  public:
   explicit TForm1(Program& program);
-
-  int TitleState = 1;   // 1 title, 2 credits, 3 menu, 4 closing
-  int TitleChoice = 0;  // 0 none, 1 New Game, 2 Continue Game
 
   Timer Timer2{false, 50, 0};
   void Timer2Timer();
@@ -27,6 +22,10 @@ class TForm1 : public world::Screen {
 
   void InputMouseDown(MouseButton button, int x, int y) override { Image5MouseDown(button, x, y); }
   void InputClick(int x, int y) override { Image5Click(x, y); }
+
+  // Set and read by tests and the tools that play the game; no other screen needs them.
+  int TitleState = 1;   // 1 title, 2 credits, 3 menu, 4 closing
+  int TitleChoice = 0;  // 0 none, 1 New Game, 2 Continue Game
 
  private:
   Program& program_;

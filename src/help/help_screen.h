@@ -52,6 +52,7 @@ class TForm13 : public world::Screen {
   void LabelClick(int topic);
   void Image2Click();
 
+  // Read by tests and the snapshot tool; no other screen needs it.
   gfx::Memo Memo1;
 
  private:

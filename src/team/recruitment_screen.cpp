@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "team/recruits.h"
 #include "team/team_page.h"
 #include "tour/next_match_screen.h"
 #include "world/world.h"

@@ -1,9 +1,10 @@
 #pragma once
 #include "gfx/canvas.h"
-#include "team/recruits.h"
 #include "world/world.h"
 
 namespace team {
+
+struct Recruit;
 
 // Recruitment: ten free agents, one on show, hired for cash into the selected slot.
 class TForm12 : public world::Screen {
@@ -14,6 +15,7 @@ class TForm12 : public world::Screen {
   void InputMouseDown(core::MouseButton button, int x, int y) override { Image11MouseDown(button, x, y); }
   void Image11MouseDown(core::MouseButton button, int x, int y);
 
+  // Set and read by tests and the snapshot tool; no other screen needs them.
   int RecruitIndex = 1;  // 1..10, the recruit on show; kept from one visit to the next
   int RevealRow = 0;     // 0..600, how far down the photo is uncovered
 

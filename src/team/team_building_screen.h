@@ -13,17 +13,18 @@ class TForm2 : public world::Screen {
  public:
   explicit TForm2(world::World& world);
 
+  void Timer1Timer() override;
+  void Image2MouseDown(core::MouseButton button, int x, int y);
+
+  void InputMouseDown(core::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
+
+  // Set and read by tests and the snapshot tool; no other screen needs them.
   int EditPortrait = 0;    // the portrait shown and edited, 0..20
   int PortraitLoaded = 0;  // 1 from the first tick of the run on
   int BodyPose = 1;        // 1..4, the full figure drawn
   int Renaming = 0;        // 1 while the on-screen keyboard is open
   std::string NameBuffer;  // the name being typed, at most 20 characters
   int KeyCount = 0;        // presses counted while typing, at most 10
-
-  void Timer1Timer() override;
-  void Image2MouseDown(core::MouseButton button, int x, int y);
-
-  void InputMouseDown(core::MouseButton button, int x, int y) override { Image2MouseDown(button, x, y); }
 
  private:
   // The tick's drawing.

@@ -7,7 +7,9 @@
 #include "help/help_screen.h"
 #include "team/gear_page.h"
 #include "team/recruitment_screen.h"
+#include "team/team_menu.h"
 #include "tour/next_match_screen.h"
+#include "tour/scoring.h"
 #include "tour/travel_screen.h"
 #include "tour/victory_screen.h"
 #include "tour/world_screen.h"
@@ -22,7 +24,6 @@ namespace {
 using core::Sound;
 
 constexpr int kTeamSize = 7;
-constexpr int kTourFinished = 21;
 constexpr int kNoPortrait = 0;
 constexpr int kFemaleRecruitPortrait = -1;
 constexpr int kMaleRecruitPortrait = 21;
@@ -61,9 +62,9 @@ int PortraitPicture(int portrait, const PortraitPictures& pictures) {
   return 0;
 }
 
-}  // namespace
-
 int PortraitImage(int portrait) { return PortraitPicture(portrait, {17, 37, 45}); }
+
+}  // namespace
 
 int SmallPortraitImage(int portrait) { return PortraitPicture(portrait, {14, 13, 45}); }
 
@@ -129,13 +130,13 @@ void TForm4::KeepMusic() {
 }
 
 // A stage past the last country, from a damaged save, is a finished tour too.
-bool TForm4::TourFinished() const { return world_.Career.TourStage >= kTourFinished; }
+bool TForm4::TourFinished() const { return world_.Career.TourStage >= tour::kTourFinished; }
 
 // A stage below the finished tour steps on, so it never counts past the last number; a
 // zero-filled save, home and stage 0, goes on at Australia.
 void TForm4::SkipHomeCountry() {
   career::CareerRecord& career = world_.Career;
-  if (career.TourStage < kTourFinished && career.TourStage == career.HomeCountry) ++career.TourStage;
+  if (career.TourStage < tour::kTourFinished && career.TourStage == career.HomeCountry) ++career.TourStage;
 }
 
 void TForm4::DrawIcons(gfx::Canvas& canvas) const {

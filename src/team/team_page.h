@@ -1,14 +1,14 @@
 #pragma once
 #include "career/career_record.h"
 #include "gfx/canvas.h"
-#include "team/team_menu.h"
 #include "world/world.h"
 
 namespace team {
 
+enum class MenuItem;
+
 // Picture numbers of the pictures the team page draws, 0 when a value has no picture.
 int MarkerImage(int gear_level);        // the team page's own markers, levels 1..6
-int PortraitImage(int portrait);        // the team-building screen's large portraits
 int SmallPortraitImage(int portrait);   // the next-match screen's small portraits
 
 // Speed, Endurance, Agility and Accuracy of the team's seven players at most 20; training

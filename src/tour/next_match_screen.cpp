@@ -16,6 +16,9 @@ namespace {
 using career::CareerRecord;
 using core::Sound;
 
+constexpr int kLineupSize = 7;
+constexpr int kSwapButtons = 6;
+constexpr int kPoseCount = 4;
 constexpr int kOptionsForm = 3;
 constexpr int kTitleImage = 10;
 constexpr int kSwapImage = 11;
@@ -52,15 +55,16 @@ int StageFlagX(int stage) { return stage == 12 || stage == 13 ? 300 : 350; }
 bool OnPlay(int x, int y) { return x > 730 && x < 800 && y > 465 && y < 535; }
 bool OnSwap(int k, int x, int y) { return x > 100 * k && x < 100 * k + 100 && y > 402 && y < 427; }
 
+// The play surface of each country of the tour; 0 outside the tour.
+int StageSurface(int stage) {
+  return stage >= 1 && stage < static_cast<int>(kSurfaceOfStage.size()) ? kSurfaceOfStage[stage] : 0;
+}
+
 }  // namespace
 
 int FigureImage(int figure) { return figure >= 1 && figure <= 2 * kPoseCount ? figure + 33 : 0; }
 
 int GearImage(int gear_level) { return gear_level >= 1 && gear_level <= 6 ? gear_level + 3 : 0; }
-
-int StageSurface(int stage) {
-  return stage >= 1 && stage < static_cast<int>(kSurfaceOfStage.size()) ? kSurfaceOfStage[stage] : 0;
-}
 
 TForm7::TForm7(world::World& world) : world::Screen(world, kNextMatchForm, "Next Match") {}
 

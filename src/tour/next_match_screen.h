@@ -6,18 +6,12 @@
 namespace tour {
 
 inline constexpr int kNextMatchForm = 7;
-inline constexpr int kLineupSize = 7;
-inline constexpr int kSwapButtons = 6;
-inline constexpr int kPoseCount = 4;
 
 // The line-up's pictures, which recruitment borrows; 0 where a value has no picture.
 // Figures 1..4 are set A in poses 1..4, figures 5..8 set B in poses 1..4.
 int FigureImage(int figure);
 // The gear pictures for levels 1..6.
 int GearImage(int gear_level);
-
-// The play surface of each country of the tour; 0 outside the tour.
-int StageSurface(int stage);
 
 // The line-up and the opposition of the next match.
 class TForm7 : public world::Screen {
@@ -28,6 +22,7 @@ class TForm7 : public world::Screen {
   void InputMouseDown(core::MouseButton button, int x, int y) override { Image1MouseDown(button, x, y); }
   void Image1MouseDown(core::MouseButton button, int x, int y);
 
+  // Set and read by tests; no other screen needs it.
   // The body pose 1..4 of each slot's figure; slot 8 is the swap's scratch space.
   career::Slots<career::int32, 8> LineupPose{};
 

@@ -11,15 +11,15 @@ class TForm9 : public world::Screen {
  public:
   explicit TForm9(world::World& world);
 
-  // Worked out afresh on every tick from the finished match.
-  MatchResult Result;  // OwnScore, OppScore and PrizeMoney
-  int32 MatchLost = 0;
-
   void Timer1Timer() override;
   void InputMouseDown(core::MouseButton button, int x, int y) override { Image3MouseDown(button, x, y); }
   void Image3MouseDown(core::MouseButton button, int x, int y);
 
  private:
+  // Worked out afresh on every tick from the finished match.
+  MatchResult Result;  // OwnScore, OppScore and PrizeMoney
+  int32 MatchLost = 0;
+
   // The tick's drawing and rules, in the order they are kept.
   void DrawTeamLabels(gfx::Canvas& canvas) const;
   void DrawPlayerColumn(gfx::Canvas& canvas, int slot) const;

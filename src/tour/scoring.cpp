@@ -12,6 +12,9 @@ constexpr int kTeamSize = 7;
 constexpr int32 kTagPoints = 5;
 constexpr int32 kPullPoints = 15;
 constexpr int32 kHangPoints = 50;
+constexpr int32 kCashPerPoint = 15;
+constexpr int32 kClockTicksPerBonusDollar = 25;
+constexpr int32 kMatchesPerCountry = 2;
 
 bool WholeOppositionTagged(const MatchCounts& counts) { return counts.Tagged == kTeamSize; }
 

@@ -42,12 +42,8 @@ struct MatchResult {
   int32 ScoreBasedCash() const;
 };
 
-inline constexpr int32 kCashPerPoint = 15;
-inline constexpr int32 kClockTicksPerBonusDollar = 25;
-
 MatchResult ScoreMatch(const MatchCounts& counts, int32 match_clock);
 
-inline constexpr int32 kMatchesPerCountry = 2;
 inline constexpr int32 kTourFinished = 21;
 
 // What a press on the result sheet does to the career: the prize paid, the win or loss

@@ -9,6 +9,7 @@ namespace training {
 
 namespace {
 
+constexpr int kSpeedTrainingForm = 17;
 constexpr int kRunnerFrames = 9;
 constexpr int kSpeedPerRelease = 4;
 constexpr int kTopSpeed = 500;

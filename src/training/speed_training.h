@@ -5,8 +5,6 @@
 
 namespace training {
 
-inline constexpr int kSpeedTrainingForm = 17;
-
 // Speed training: fifty seconds of releasing the left and right mouse buttons in turn; the
 // average running speed decides how much speed and endurance the player gains.
 class TForm17 : public world::Screen {

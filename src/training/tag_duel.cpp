@@ -12,6 +12,7 @@ namespace {
 
 using core::Sound;
 
+constexpr int kTagDuelForm = 18;
 constexpr int kLeanLeft = 1;
 constexpr int kInCover = 2;
 constexpr int kLeanRight = 3;

@@ -5,8 +5,6 @@
 
 namespace training {
 
-inline constexpr int kTagDuelForm = 18;
-
 // Tag-duel training: fifty seconds behind a bunker between two opponents. Leaning out to a
 // side lets the trainee shoot that side's opponent, and be shot by it.
 class TForm18 : public world::Screen {

@@ -12,6 +12,7 @@ namespace {
 
 using core::Sound;
 
+constexpr int kTargetShootingForm = 19;
 constexpr int kFlightTicks = 10;
 constexpr int kReloadTicks = 20;
 constexpr int kMuzzleX = 150;

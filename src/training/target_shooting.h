@@ -5,8 +5,6 @@
 
 namespace training {
 
-inline constexpr int kTargetShootingForm = 19;
-
 // The points a ball scores by how far from the target centre it lands, in scene pixels on
 // each axis: 2 for each square ring it lies within.
 int LandingScore(int miss_x, int miss_y);

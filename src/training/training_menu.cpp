@@ -12,6 +12,8 @@ namespace {
 
 using core::Between;
 
+constexpr int kTrainingMenuForm = 16;
+
 bool OnPicture(int left, int x, int y) { return Between(left, x, left + 250) && Between(100, y, 350); }
 
 }  // namespace

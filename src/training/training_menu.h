@@ -3,8 +3,6 @@
 
 namespace training {
 
-inline constexpr int kTrainingMenuForm = 16;
-
 // The training menu: the $500 are already paid, so the only way on is one of four trainings.
 class TForm16 : public world::Screen {
  public:

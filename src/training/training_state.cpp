@@ -2,6 +2,14 @@
 
 namespace training {
 
+namespace {
+
+constexpr int kDuelTicks = 500;
+constexpr int kDuelPaint = 50;
+constexpr int kTargetBalls = 10;
+
+}  // namespace
+
 void SpeedRun::Begin() {
   RunSpeed = 0;
   TrainTicks = 0;

@@ -6,9 +6,6 @@ namespace training {
 using int32 = career::int32;
 
 inline constexpr int kRunTicks = 500;
-inline constexpr int kDuelTicks = 500;
-inline constexpr int kDuelPaint = 50;
-inline constexpr int kTargetBalls = 10;
 
 // Speed training: alternating releases of the two mouse buttons raise the running speed.
 struct SpeedRun {

@@ -10,6 +10,7 @@
 #include "match/field_model.h"
 #include "match/match_screen.h"
 #include "match/sight.h"
+#include "team/team_menu.h"
 #include "team/team_page.h"
 #include "tour/result_screen.h"
 #include "tour/travel_screen.h"
