@@ -26,6 +26,7 @@ WIDTH, HEIGHT = 1280, 800
 
 # Picture coordinates of what the walk presses.
 ANYWHERE = (400, 300)
+CLICK_SOUND = 0
 NEW_GAME, CONTINUE_GAME = (500, 195), (500, 285)
 OPTIONS_NEXT, TEAM_COMPLETE = (400, 575), (600, 575)
 NEXT_MATCH, HELP = (770, 25), (325, 25)
@@ -200,6 +201,40 @@ class Walk(walk_common.Walk):
         self.js('Storage.prototype.setItem = window.realSetItem;')
         self.dismiss_error()
 
+    # A sound the game plays sounds through a page that is busy for 300 ms straight after: the
+    # worklet mixes it, not the page, whose own thread mixes nothing.
+    def sound_plays_while_the_page_is_busy(self):
+        sound = 'window.splatvaneSound.'
+        self.wait(lambda: self.js('return %smixer()' % sound) != 'none', 'the sound to start')
+        self.check(self.js('return %smixer()' % sound) == 'worklet', 'the worklet mixes the sound')
+        self.check(self.js("return typeof Module._splatvane_mix") == 'undefined', 'the page has no mixer of its own')
+        self.js('%slisten(true)' % sound)
+        time.sleep(0.2)
+        x, y = self.page_point(ANYWHERE)
+        began, ended = self.js('''
+            const [x, y] = arguments, sound = window.splatvaneSound;
+            window.splatvaneSoundStarts.length = 0;
+            const began = sound.clock(), at = {clientX: x, clientY: y, button: 0, bubbles: true};
+            document.getElementById('canvas').dispatchEvent(new MouseEvent('mousedown', at));
+            document.dispatchEvent(new MouseEvent('mouseup', at));
+            const busy = performance.now();
+            while (performance.now() - busy < 300) {}
+            return [began, sound.clock()];''', x, y)
+        time.sleep(0.3)
+        starts = self.js('return window.splatvaneSoundStarts')
+        tap = self.js('const tap = window.splatvaneTap; window.splatvaneSound.listen(false); return tap')
+        click = next((start for start in starts if start['started'] == CLICK_SOUND), None)
+        self.check(click is not None, 'the click reached the worklet: %s' % starts)
+        rate = 44100
+        delay = (click['at'] - click['posted']) / rate * 1000
+        print('sound: a click began to sound %.1f ms after the game played it; the page was busy 300 ms '
+              '(audio clock %.0f ms on)' % (delay, (ended - began) / rate * 1000))
+        self.check(click['at'] < began + 0.1 * rate, 'the click began while the page was busy: %s, %s' % (click, began))
+        heard = [peak for frame, peak in tap if click['at'] <= frame < click['at'] + 0.05 * rate]
+        self.check(len(heard) >= 0.05 * rate // 128 - 1 and min(heard) > 0,
+                   'the click sounds, block after block, while the page is busy: %s' % heard)
+        self.check(ended - began >= 0.25 * rate, 'the audio clock went on while the page was busy')
+
     # A tab that was hidden a while comes back without a burst of the ticks it missed: the
     # title screen shows its pictures a tick apart from the first frame on.
     def hidden_tab_returns(self):
@@ -253,6 +288,8 @@ def main():
               % (first_picture, weight / 1e6))
         walk.check(first_picture <= 2000, 'the first picture within 2 s')
         walk.check(weight <= 12e6, 'the page loads 12 MB at most')
+        walk.to_title_menu()
+        walk.sound_plays_while_the_page_is_busy()
         walk.new_career()
         walk.next_match_then_reload()
         walk.help_and_back()

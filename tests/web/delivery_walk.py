@@ -40,15 +40,15 @@ FIRST_VISIT_BYTES = 4_000_000
 TIME_SCALE = float(os.environ.get('SPLATVANE_TIME_SCALE', '1'))
 FIRST_PICTURE_MS, SECOND_VISIT_MS = 5000 * TIME_SCALE, 1000 * TIME_SCALE
 SOUND_LENGTH_MS, LOUDNESS_DB = 20, 1.0
-# Counts what the page sends its audio worklet, from the page's first script on.
+# Counts what the page sends its audio worklet, from the page's first script on: the game's
+# sounds, once, and then only requests to its voices.
 SOUND_PROBE = '''
-    window.soundSent = {samples: 0, loud: 0, scriptProcessor: false};
+    window.soundSent = {sounds: 0, samples: 0, requests: 0, scriptProcessor: false};
     const post = MessagePort.prototype.postMessage;
     MessagePort.prototype.postMessage = function (data) {
-      if (data instanceof Float32Array) {
-        window.soundSent.samples += data.length;
-        window.soundSent.loud += data.filter((sample) => Math.abs(sample) > 0.01).length;
-      }
+      if (data && data.samples) window.soundSent.sounds += 1;
+      if (data instanceof Float32Array || data instanceof Int16Array) window.soundSent.samples += data.length;
+      if (data && data.request) window.soundSent.requests += 1;
       return post.apply(this, arguments);
     };
     const processor = AudioContext.prototype.createScriptProcessor;
@@ -223,15 +223,21 @@ def offline_continue(walk, server):
     print('offline: the page starts from the service worker and Continue brings back the career')
 
 
-# The team page's music reaches the worklet at the audio clock's pace, a little ahead of it.
+# The team page's music sounds from the worklet, which got the game's sounds once; the page
+# sends it no samples after that.
 def sound_goes_to_the_worklet(walk):
+    walk.js('window.splatvaneSound.listen(true)')
     before = walk.js('return window.soundSent')
     time.sleep(2)
     after = walk.js('return window.soundSent')
-    sent, loud = after['samples'] - before['samples'], after['loud'] - before['loud']
-    print('the audio worklet got %d samples in 2 s, %d of them loud' % (sent, loud))
-    walk.check(not after['scriptProcessor'], 'the sound goes to the worklet, not a script processor')
-    walk.check(0.7 * 2 * 44100 <= sent <= 1.3 * 2 * 44100, 'the worklet gets the sound at its pace: %d samples' % sent)
+    tap = walk.js('const tap = window.splatvaneTap; window.splatvaneSound.listen(false); return tap')
+    loud = len([peak for frame, peak in tap if peak > 0.01])
+    print('the audio worklet played %d blocks in 2 s, %d of them loud; the page sent it %d samples and %d requests'
+          % (len(tap), loud, after['samples'] - before['samples'], after['requests'] - before['requests']))
+    walk.check(not after['scriptProcessor'], 'the sound is mixed in the worklet, not a script processor')
+    walk.check(after['sounds'] == 14, 'the worklet got each of the fourteen sounds once: %s' % after)
+    walk.check(after['samples'] == before['samples'], 'the page sends the worklet no samples as it plays')
+    walk.check(0.7 * 2 * 44100 / 128 <= len(tap) <= 1.3 * 2 * 44100 / 128, 'the worklet plays at its pace: %d blocks' % len(tap))
     walk.check(loud > 0, "the team page's music is in what the worklet plays")
 
 

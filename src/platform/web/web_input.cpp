@@ -133,6 +133,7 @@ EM_BOOL AnimationFrame(double, void* data) {
 
 void WebHost::Run(shell::Program& program) {
   program_ = &program;
+  audio_.Follow(program.Sounds);
   touch_.emplace(program);
   the_host = this;
   emscripten_set_mousedown_callback("#canvas", this, EM_TRUE, MouseButton);
@@ -148,15 +149,6 @@ void WebHost::Run(shell::Program& program) {
 
 // Called by the page.
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE const float* splatvane_mix(int count) {
-  static std::vector<float> silence;
-  if (!platform::the_host) {
-    silence.assign(static_cast<std::size_t>(count), 0.0f);
-    return silence.data();
-  }
-  return platform::the_host->PageAudio().Mix(count);
-}
 
 // A finger on the canvas (CSS pixels of the page): 0 down, 1 moved, 2 lifted, 3 taken back by
 // the browser. Over the error box a finger is its mouse.
