@@ -42,7 +42,7 @@ const tests = {
     assert.deepEqual(out.slice(200, 203), [1, 2, 3]);
     assert.equal(out[499], 300);
     assert.equal(out[500], 0);
-    assert.deepEqual(JSON.parse(JSON.stringify(told)), [{started: 0, at: 200, posted: 150}]);
+    assert.deepEqual(JSON.parse(JSON.stringify(told)), [{started: 0, at: 200, due: 200, posted: 150}]);
   },
   'a late play misses only the samples gone, and the voice ends where the game\'s does'() {
     const {voices} = mixer();

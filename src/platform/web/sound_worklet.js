@@ -25,7 +25,7 @@ class SplatvaneVoices {
   }
 
   voice(sound) {
-    return this.voices[sound] || (this.voices[sound] = {playing: false, position: 0, endedAt: -1, posted: -1});
+    return this.voices[sound] || (this.voices[sound] = {playing: false, position: 0, endedAt: -1, posted: -1, due: -1});
   }
 
   length(sound) { return this.sounds[sound] ? this.sounds[sound].length : 0; }
@@ -60,7 +60,7 @@ class SplatvaneVoices {
     const taken = Math.min(end - begin, this.length(sound) - voice.position);
     for (let i = 0; i < taken; ++i) sum[begin + i] += samples[voice.position + i];
     if (voice.posted >= 0 && taken > 0) {
-      this.tell({started: sound, at: from + begin, posted: voice.posted});
+      this.tell({started: sound, at: from + begin, due: voice.due, posted: voice.posted});
       voice.posted = -1;
     }
     this.moveOn(voice, sound, taken, from + begin);
@@ -97,20 +97,21 @@ class SplatvaneVoices {
     if (message.voices) {
       message.voices.forEach((state, sound) => Object.assign(this.voice(sound), {playing: state[0] === 1, position: state[1]}));
     } else {
-      this.request(message.request, this.voice(message.sound), message.sound, message.posted);
+      this.request(message, this.voice(message.sound));
     }
     changed.forEach((sound) => this.moveOn(this.voice(sound), sound, late, message.at));
   }
 
-  request(request, voice, sound, posted) {
-    if (request === 'play') {
+  request(message, voice) {
+    if (message.request === 'play') {
       if (voice.playing) return;
-      if (voice.position >= this.length(sound)) voice.position = 0;
+      if (voice.position >= this.length(message.sound)) voice.position = 0;
       voice.playing = true;
-      voice.posted = posted;
-    } else if (request === 'stop') {
+      voice.posted = message.posted;
+      voice.due = message.at;
+    } else if (message.request === 'stop') {
       voice.playing = false;
-    } else if (request === 'rewind') {
+    } else if (message.request === 'rewind') {
       voice.position = 0;
     }
   }

@@ -12,6 +12,8 @@ mergeInto(LibraryManager.library, {
       window.splatvaneSound = {
         mixer: function () { return !Page.sink ? 'none' : Page.mixer ? 'page' : 'worklet'; },
         clock: function () { return Page.audio ? Page.clock() : -1; },
+        // Seconds from the worklet's output to the speaker, as the browser tells them.
+        latency: function () { return Page.audio ? (Page.audio.baseLatency || 0) + (Page.audio.outputLatency || 0) : 0; },
         listen: function (on) {
           window.splatvaneTap = on ? [] : null;
           if (Page.sink) Page.tell({tap: on});
