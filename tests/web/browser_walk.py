@@ -3,11 +3,14 @@
 
 usage: browser_walk.py PAGE_FOLDER
 
-Debian's chromium, headless, driven through chromedriver: a new career to the team page;
-Next Match, a reload and Continue bring back the same team table; the road into a live match,
-played a few seconds; a career exported and imported back; a wrong-sized import, a 1.5 GB one
-and a full storage refused with the game's own errors; a damaged stored career kept aside; a hidden tab back without a burst of ticks; no
-console errors. Then a page folder with a sound missing shows why it cannot start.
+Debian's chromium, headless, driven through chromedriver: a new career to the team page, on
+the way a click that sounds from the audio worklet through a page busy for 300 ms; Next Match,
+a reload and Continue bring back the same team table; the road into a live match, played a few
+seconds, its sounds on time; a career exported and imported back; a wrong-sized import, a
+1.5 GB one and a full storage refused with the game's own errors; a damaged stored career kept
+aside; a hidden tab back without a burst of ticks; no console errors. Then a browser without
+audio worklets plays a click from a script processor, and a page folder with a sound missing
+shows why it cannot start.
 SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of every step there.
 """
 import json
@@ -277,6 +280,30 @@ class Walk(walk_common.Walk):
         self.check(min(gaps) > 50, 'no burst of ticks after the tab comes back: %s' % gaps)
 
 
+# A browser without audio worklets mixes the sound on the page's thread, with a script
+# processor, by the same rules.
+def sound_without_worklets(browser, url):
+    script = browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',
+                                     {'source': 'delete window.AudioWorkletNode;'})['identifier']
+    try:
+        walk = Walk(browser, url)
+        walk.load()
+        walk.to_title_menu()
+        walk.wait(lambda: walk.js('return window.splatvaneSound.mixer()') != 'none', 'the sound to start')
+        walk.check(walk.js('return window.splatvaneSound.mixer()') == 'page', 'the page mixes where worklets are missing')
+        walk.js('window.splatvaneSound.listen(true); window.splatvaneSoundStarts.length = 0')
+        walk.click(ANYWHERE)
+        time.sleep(1)
+        starts = walk.js('return window.splatvaneSoundStarts')
+        tap = walk.js('const tap = window.splatvaneTap; window.splatvaneSound.listen(false); return tap')
+        walk.check([start for start in starts if start['started'] == CLICK_SOUND], 'the click sounds: %s' % starts)
+        walk.check(len([peak for frame, peak in tap if peak > 0]) > 0, 'the script processor plays the sound')
+        print('sound: without audio worklets a click began %.1f ms after the game played it'
+              % ((starts[0]['at'] - starts[0]['posted']) / 44.1))
+    finally:
+        browser.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument', {'identifier': script})
+
+
 def missing_sound_is_told(browser, page):
     broken = tempfile.mkdtemp()
     shutil.copytree(page, broken, dirs_exist_ok=True)
@@ -326,6 +353,7 @@ def main():
         walk.hidden_tab_returns()
         errors = walk.console_errors()
         walk.check(not errors, 'console errors: %s' % errors)
+        sound_without_worklets(browser, url)
         missing_sound_is_told(browser, page)
     finally:
         browser.quit()

@@ -116,12 +116,13 @@ class SplatvaneVoices {
     }
   }
 
-  // What left the mixer, a block at a time, for the page's checks.
+  // What left the mixer, a block at a time, for the page's checks: told about every tenth of a
+  // second.
   tap(out, from) {
     let peak = 0;
     for (let i = 0; i < out.length; ++i) peak = Math.max(peak, Math.abs(out[i]));
     this.tapped.push([from, peak]);
-    if (this.tapped.length >= 32) {
+    if (from + out.length - this.tapped[0][0] >= 4096) {
       this.tell({tap: this.tapped});
       this.tapped = [];
     }
