@@ -119,12 +119,13 @@ test-web-deps: web-deps
 tests/web/node_modules/.package-lock.json: tests/web/package.json tests/web/package-lock.json
 	cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund
 
-# The golden traces under node, then a real browser playing the served page, then the page as
-# it reaches a phone: its weight and speed on a slow link, installed, offline, a new version;
-# last, Firefox plays it.
+# The golden traces and the sound worklet's mixer under node, then a real browser playing the
+# served page, then the page as it reaches a phone: its weight and speed on a slow link,
+# installed, offline, a new version; last, Firefox plays it.
 test-web: test-web-deps
 	$(MAKE) web WEB_WERROR=ON
 	bash tests/web/golden_under_node.sh build-emscripten/replay.js
+	node tests/web/sound_worklet_test.mjs
 	/usr/bin/python3 tests/web/browser_walk.py build-web
 	/usr/bin/python3 tests/web/touch_walk.py build-web
 	/usr/bin/python3 tests/web/delivery_walk.py build-web

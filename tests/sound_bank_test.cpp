@@ -70,6 +70,50 @@ TEST(SoundBank, ALongMixAddsEachSoundToItsLastSampleAndSilenceAfter) {
   EXPECT_FALSE(program.Sounds.IsPlaying(Sound::Rain));
 }
 
+namespace {
+
+// An output that mixes the voices itself: it keeps the requests it is told of.
+class TellingAudio : public testing_support::FakeAudio {
+ public:
+  std::vector<std::pair<std::string, int>> requests;
+  void Requested(const char* request, int sound) override { requests.emplace_back(request, sound); }
+};
+
+}  // namespace
+
+// Skipping moves every voice exactly as mixing the same stretch does, through ends and
+// restarts, and the output hears each request in order.
+TEST(SoundBank, SkipMovesTheVoicesAsMixDoesAndTheOutputIsToldEachRequest) {
+  testing_support::MemoryFiles files;
+  for (int i = 0; i < core::kSoundCount; ++i) files.files[core::SoundFileName(static_cast<Sound>(i))] = testing_support::MakeWave(40 + 30 * i);
+  TellingAudio mixed_audio, skipped_audio;
+  core::SoundBank mixed(mixed_audio), skipped(skipped_audio);
+  ASSERT_EQ(mixed.Open(files), "");
+  ASSERT_EQ(skipped.Open(files), "");
+  std::vector<std::int16_t> out(1000);
+  for (int step = 0; step < 60; ++step) {
+    const Sound sound = static_cast<Sound>(step * 5 % core::kSoundCount);
+    for (core::SoundBank* bank : {&mixed, &skipped}) {
+      if (step % 7 == 3) bank->Stop(sound);
+      else if (step % 11 == 5) bank->Rewind(sound);
+      else bank->Play(sound);
+    }
+    const int stretch = 7 + step * 13 % 90;
+    mixed.Mix(out.data(), stretch);
+    skipped.Skip(stretch);
+    for (int i = 0; i < core::kSoundCount; ++i) {
+      const Sound each = static_cast<Sound>(i);
+      ASSERT_EQ(skipped.Position(each), mixed.Position(each)) << "step " << step << ", sound " << i;
+      ASSERT_EQ(skipped.IsPlaying(each), mixed.IsPlaying(each)) << "step " << step << ", sound " << i;
+    }
+  }
+  ASSERT_EQ(skipped_audio.requests.size(), 60u);
+  EXPECT_EQ(skipped_audio.requests[0], std::make_pair(std::string("play"), 0));
+  EXPECT_EQ(skipped_audio.requests[3], std::make_pair(std::string("stop"), 1));
+  EXPECT_EQ(skipped_audio.requests[5], std::make_pair(std::string("rewind"), 11));
+  EXPECT_EQ(skipped_audio.requests, mixed_audio.requests);
+}
+
 TEST(WaveFile, DecodesPcmAndRejectsWhatIsNot) {
   const auto wave = testing_support::MakeWave(40, 1234);
   const auto same_rate = core::DecodeWave(wave, 1000);

@@ -22,6 +22,8 @@ class SoundMixer {
  public:
   virtual ~SoundMixer() = default;
   virtual void Mix(std::int16_t* samples, int count) = 0;
+  // Moves the voices on as Mix would, sounding nothing: for an output that mixes them itself.
+  virtual void Skip(int count) = 0;
 };
 
 // The audio output: mono 16-bit samples at its own rate.
@@ -32,6 +34,9 @@ class AudioOutput {
   virtual void Attach(SoundMixer* mixer) = 0;
   virtual void Lock() = 0;
   virtual void Unlock() = 0;
+  // Told of each request to a voice ("play", "stop", "rewind") before the mixer takes it, for
+  // an output that mixes the voices itself.
+  virtual void Requested(const char* /*request*/, int /*sound*/) {}
 };
 
 // Everything the game asks of the machine it runs on. The platform supplies the real one;

@@ -46,8 +46,13 @@ std::string SoundBank::Open(career::Files& folder) {
   return {};
 }
 
+void SoundBank::Tell(const char* request, Sound sound) {
+  if (Observer) Observer(request, sound);
+  output_.Requested(request, static_cast<int>(sound));
+}
+
 void SoundBank::Play(Sound sound) {
-  if (Observer) Observer("play", sound);
+  Tell("play", sound);
   const Locked lock(output_);
   Voice& voice = VoiceOf(sound);
   ++voice.play_requests;
@@ -58,13 +63,13 @@ void SoundBank::Play(Sound sound) {
 }
 
 void SoundBank::Stop(Sound sound) {
-  if (Observer) Observer("stop", sound);
+  Tell("stop", sound);
   const Locked lock(output_);
   VoiceOf(sound).playing = false;
 }
 
 void SoundBank::Rewind(Sound sound) {
-  if (Observer) Observer("rewind", sound);
+  Tell("rewind", sound);
   const Locked lock(output_);
   VoiceOf(sound).position = 0;
 }
@@ -97,14 +102,25 @@ void SoundBank::Mix(std::int16_t* samples, int count) {
   }
 }
 
+void SoundBank::Skip(int count) {
+  const std::size_t wanted = static_cast<std::size_t>(std::max(count, 0));
+  for (Voice& voice : voices_) MoveOn(voice, wanted);
+}
+
 void SoundBank::AddVoice(Voice& voice, std::span<int> sum) {
-  if (!voice.playing) return;
+  const std::size_t from = voice.position;
+  const std::size_t taken = MoveOn(voice, sum.size());
+  for (std::size_t i = 0; i < taken; ++i) sum[i] += voice.samples[from + i];
+}
+
+std::size_t SoundBank::MoveOn(Voice& voice, std::size_t count) {
+  if (!voice.playing) return 0;
   const std::size_t left = voice.samples.size() - std::min(voice.position, voice.samples.size());
-  const std::size_t taken = std::min(left, sum.size());
-  for (std::size_t i = 0; i < taken; ++i) sum[i] += voice.samples[voice.position + i];
+  const std::size_t taken = std::min(left, count);
   voice.position += taken;
   // A sound that reached its end stops there; the next Play starts it from the beginning.
   if (voice.position >= voice.samples.size()) voice.playing = false;
+  return taken;
 }
 
 }  // namespace core

@@ -57,7 +57,11 @@ class SoundBank : public SoundMixer {
   int PlayRequests(Sound sound) const;
   int Starts(Sound sound) const;
 
+  // The sound's samples at the output's rate.
+  std::span<const std::int16_t> Samples(Sound sound) const { return VoiceOf(sound).samples; }
+
   void Mix(std::int16_t* samples, int count) override;
+  void Skip(int count) override;
 
   // Told of every Play, Stop and Rewind asked for ("play", "stop", "rewind"): how a replayed
   // match logs its sounds.
@@ -73,7 +77,9 @@ class SoundBank : public SoundMixer {
   };
   class Locked;
 
+  void Tell(const char* request, Sound sound);
   static void AddVoice(Voice& voice, std::span<int> sum);
+  static std::size_t MoveOn(Voice& voice, std::size_t count);
   Voice& VoiceOf(Sound sound) { return voices_[static_cast<int>(sound)]; }
   const Voice& VoiceOf(Sound sound) const { return voices_[static_cast<int>(sound)]; }
 

@@ -3,11 +3,14 @@
 
 usage: browser_walk.py PAGE_FOLDER
 
-Debian's chromium, headless, driven through chromedriver: a new career to the team page;
-Next Match, a reload and Continue bring back the same team table; the road into a live match,
-played a few seconds; a career exported and imported back; a wrong-sized import, a 1.5 GB one
-and a full storage refused with the game's own errors; a damaged stored career kept aside; a hidden tab back without a burst of ticks; no
-console errors. Then a page folder with a sound missing shows why it cannot start.
+Debian's chromium, headless, driven through chromedriver: a new career to the team page, on
+the way a click that sounds from the audio worklet through a page busy for 300 ms; Next Match,
+a reload and Continue bring back the same team table; the road into a live match, played a few
+seconds, its sounds on time; a career exported and imported back; a wrong-sized import, a
+1.5 GB one and a full storage refused with the game's own errors; a damaged stored career kept
+aside; a hidden tab back without a burst of ticks; no console errors. Then a browser without
+audio worklets plays a click from a script processor, and a page folder with a sound missing
+shows why it cannot start.
 SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of every step there.
 """
 import json
@@ -26,6 +29,7 @@ WIDTH, HEIGHT = 1280, 800
 
 # Picture coordinates of what the walk presses.
 ANYWHERE = (400, 300)
+CLICK_SOUND = 0
 NEW_GAME, CONTINUE_GAME = (500, 195), (500, 285)
 OPTIONS_NEXT, TEAM_COMPLETE = (400, 575), (600, 575)
 NEXT_MATCH, HELP = (770, 25), (325, 25)
@@ -131,11 +135,24 @@ class Walk(walk_common.Walk):
         self.click((120, 220))
         self.click((60, 300), 'right')
         self.key(' ', 'Space')
+        self.js('window.splatvaneSoundStarts.length = 0')
         before = self.pixels(FIELD)
         time.sleep(3)
         self.shot('match')
         self.check(self.pixels(FIELD) != before, 'the field moves')
         self.check(self.browser.title == 'Game On', 'the match plays on')
+        self.sounds_on_time()
+
+    # The match's sounds, each due a little after the game played it, reach the worklet in time.
+    def sounds_on_time(self):
+        starts = self.js('return window.splatvaneSoundStarts')
+        late = [(start['at'] - start['due']) / 44.1 for start in starts if start['at'] > start['due']]
+        delays = [(start['at'] - start['posted']) / 44.1 for start in starts]
+        print('sound: %d sounds began in 3 s of the match, %.1f to %.1f ms after the game played them; '
+              '%d came late to the worklet, by %.1f ms at most' % (len(starts), min(delays, default=0),
+                                                                   max(delays, default=0), len(late), max(late, default=0)))
+        self.check(starts, 'the match sounds')
+        self.check(len(late) <= len(starts) // 10, 'the sounds reach the worklet in time: %s' % starts)
 
     def export_and_import(self, downloads):
         saved = self.stored_career()
@@ -200,6 +217,49 @@ class Walk(walk_common.Walk):
         self.js('Storage.prototype.setItem = window.realSetItem;')
         self.dismiss_error()
 
+    # A sound the game plays sounds through a page that is busy for 300 ms straight after, and
+    # one played as the page comes out of it sounds as soon: the worklet mixes, not the page,
+    # whose own thread mixes nothing.
+    def sound_plays_while_the_page_is_busy(self):
+        sound = 'window.splatvaneSound.'
+        self.wait(lambda: self.js('return %smixer()' % sound) != 'none', 'the sound to start')
+        self.check(self.js('return %smixer()' % sound) == 'worklet', 'the worklet mixes the sound')
+        self.check(self.js("return typeof Module._splatvane_mix") == 'undefined', 'the page has no mixer of its own')
+        self.js('%slisten(true)' % sound)
+        time.sleep(0.2)
+        x, y = self.page_point(ANYWHERE)
+        began, ended = self.js('''
+            const [x, y] = arguments, sound = window.splatvaneSound;
+            const press = () => {
+              const at = {clientX: x, clientY: y, button: 0, bubbles: true};
+              document.getElementById('canvas').dispatchEvent(new MouseEvent('mousedown', at));
+              document.dispatchEvent(new MouseEvent('mouseup', at));
+            };
+            window.splatvaneSoundStarts.length = 0;
+            const began = sound.clock();
+            press();
+            const busy = performance.now();
+            while (performance.now() - busy < 300) {}
+            const ended = sound.clock();
+            press();
+            return [began, ended];''', x, y)
+        time.sleep(0.3)
+        starts = self.js('return window.splatvaneSoundStarts')
+        tap = self.js('const tap = window.splatvaneTap; window.splatvaneSound.listen(false); return tap')
+        clicks = [start for start in starts if start['started'] == CLICK_SOUND]
+        self.check(len(clicks) == 2, 'both clicks reached the worklet: %s' % starts)
+        rate = 44100
+        delays = [(click['at'] - click['posted']) / rate * 1000 for click in clicks]
+        print('sound: a click began to leave the worklet %.1f ms after the game played it, and %.1f ms after '
+              'the page was busy 300 ms; the browser puts %.1f ms more before the speaker'
+              % (delays[0], delays[1], self.js('return %slatency()' % sound) * 1000))
+        self.check(clicks[0]['at'] < began + 0.1 * rate, 'the click began while the page was busy: %s, %s' % (clicks, began))
+        self.check(ended - began >= 0.25 * rate, 'the audio clock went on while the page was busy')
+        self.check(max(delays) <= 50, 'a click sounds within 50 ms, busy page or not: %s' % delays)
+        heard = [peak for frame, peak in tap if clicks[0]['at'] <= frame < clicks[0]['at'] + 0.04 * rate]
+        self.check(len(heard) >= 0.04 * rate // 128 - 1 and len([peak for peak in heard if peak > 0]) >= 0.8 * len(heard),
+                   'the click sounds, block after block, while the page is busy: %s' % heard)
+
     # A tab that was hidden a while comes back without a burst of the ticks it missed: the
     # title screen shows its pictures a tick apart from the first frame on.
     def hidden_tab_returns(self):
@@ -218,6 +278,30 @@ class Walk(walk_common.Walk):
         self.check(len(shown) >= 5, 'the game goes on after the tab comes back: %s' % shown)
         gaps = [later - earlier for earlier, later in zip(shown, shown[1:])]
         self.check(min(gaps) > 50, 'no burst of ticks after the tab comes back: %s' % gaps)
+
+
+# A browser without audio worklets mixes the sound on the page's thread, with a script
+# processor, by the same rules.
+def sound_without_worklets(browser, url):
+    script = browser.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument',
+                                     {'source': 'delete window.AudioWorkletNode;'})['identifier']
+    try:
+        walk = Walk(browser, url)
+        walk.load()
+        walk.to_title_menu()
+        walk.wait(lambda: walk.js('return window.splatvaneSound.mixer()') != 'none', 'the sound to start')
+        walk.check(walk.js('return window.splatvaneSound.mixer()') == 'page', 'the page mixes where worklets are missing')
+        walk.js('window.splatvaneSound.listen(true); window.splatvaneSoundStarts.length = 0')
+        walk.click(ANYWHERE)
+        time.sleep(1)
+        starts = walk.js('return window.splatvaneSoundStarts')
+        tap = walk.js('const tap = window.splatvaneTap; window.splatvaneSound.listen(false); return tap')
+        walk.check([start for start in starts if start['started'] == CLICK_SOUND], 'the click sounds: %s' % starts)
+        walk.check(len([peak for frame, peak in tap if peak > 0]) > 0, 'the script processor plays the sound')
+        print('sound: without audio worklets a click began %.1f ms after the game played it'
+              % ((starts[0]['at'] - starts[0]['posted']) / 44.1))
+    finally:
+        browser.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument', {'identifier': script})
 
 
 def missing_sound_is_told(browser, page):
@@ -253,6 +337,8 @@ def main():
               % (first_picture, weight / 1e6))
         walk.check(first_picture <= 2000, 'the first picture within 2 s')
         walk.check(weight <= 12e6, 'the page loads 12 MB at most')
+        walk.to_title_menu()
+        walk.sound_plays_while_the_page_is_busy()
         walk.new_career()
         walk.next_match_then_reload()
         walk.help_and_back()
@@ -267,6 +353,7 @@ def main():
         walk.hidden_tab_returns()
         errors = walk.console_errors()
         walk.check(not errors, 'console errors: %s' % errors)
+        sound_without_worklets(browser, url)
         missing_sound_is_told(browser, page)
     finally:
         browser.quit()

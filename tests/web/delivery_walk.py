@@ -10,7 +10,9 @@ Debian's chromium, headless, as a phone held sideways (844 x 390 at density 3, t
 - Chromium finds nothing that stops the page's installation;
 - a second visit, served by the service worker, shows its first picture within 1 s;
 - with the server gone, the page starts again and Continue brings back the career;
-- a new version waits while a page of the old one is open, then replaces it whole.
+- a new version waits while a page of the old one is open, and the page keeps every file of
+  its own version; once that page's tab is closed the new version takes over, and the next
+  visit gets its files whole, with the career.
 SPLATVANE_WALK_SHOTS=DIR keeps a screenshot of every step there.
 """
 import base64
@@ -29,7 +31,6 @@ import wave
 
 import browser_walk
 import walk_common
-from selenium.common.exceptions import WebDriverException
 from browser_walk import HEIGHT, NEXT_MATCH, TEAM_TABLE, WIDTH, Walk, start_browser
 
 PHONE = {'width': 844, 'height': 390, 'deviceScaleFactor': 3, 'mobile': True}
@@ -40,15 +41,15 @@ FIRST_VISIT_BYTES = 4_000_000
 TIME_SCALE = float(os.environ.get('SPLATVANE_TIME_SCALE', '1'))
 FIRST_PICTURE_MS, SECOND_VISIT_MS = 5000 * TIME_SCALE, 1000 * TIME_SCALE
 SOUND_LENGTH_MS, LOUDNESS_DB = 20, 1.0
-# Counts what the page sends its audio worklet, from the page's first script on.
+# Counts what the page sends its audio worklet, from the page's first script on: the game's
+# sounds, once, and then only requests to its voices.
 SOUND_PROBE = '''
-    window.soundSent = {samples: 0, loud: 0, scriptProcessor: false};
+    window.soundSent = {sounds: 0, samples: 0, requests: 0, scriptProcessor: false};
     const post = MessagePort.prototype.postMessage;
     MessagePort.prototype.postMessage = function (data) {
-      if (data instanceof Float32Array) {
-        window.soundSent.samples += data.length;
-        window.soundSent.loud += data.filter((sample) => Math.abs(sample) > 0.01).length;
-      }
+      if (data && data.samples) window.soundSent.sounds += 1;
+      if (data instanceof Float32Array || data instanceof Int16Array) window.soundSent.samples += data.length;
+      if (data && data.request) window.soundSent.requests += 1;
       return post.apply(this, arguments);
     };
     const processor = AudioContext.prototype.createScriptProcessor;
@@ -223,15 +224,21 @@ def offline_continue(walk, server):
     print('offline: the page starts from the service worker and Continue brings back the career')
 
 
-# The team page's music reaches the worklet at the audio clock's pace, a little ahead of it.
+# The team page's music sounds from the worklet, which got the game's sounds once; the page
+# sends it no samples after that.
 def sound_goes_to_the_worklet(walk):
+    walk.js('window.splatvaneSound.listen(true)')
     before = walk.js('return window.soundSent')
     time.sleep(2)
     after = walk.js('return window.soundSent')
-    sent, loud = after['samples'] - before['samples'], after['loud'] - before['loud']
-    print('the audio worklet got %d samples in 2 s, %d of them loud' % (sent, loud))
-    walk.check(not after['scriptProcessor'], 'the sound goes to the worklet, not a script processor')
-    walk.check(0.7 * 2 * 44100 <= sent <= 1.3 * 2 * 44100, 'the worklet gets the sound at its pace: %d samples' % sent)
+    tap = walk.js('const tap = window.splatvaneTap; window.splatvaneSound.listen(false); return tap')
+    loud = len([peak for frame, peak in tap if peak > 0.01])
+    print('the audio worklet played %d blocks in 2 s, %d of them loud; the page sent it %d samples and %d requests'
+          % (len(tap), loud, after['samples'] - before['samples'], after['requests'] - before['requests']))
+    walk.check(not after['scriptProcessor'], 'the sound is mixed in the worklet, not a script processor')
+    walk.check(after['sounds'] == 14, 'the worklet got each of the fourteen sounds once: %s' % after)
+    walk.check(after['samples'] == before['samples'], 'the page sends the worklet no samples as it plays')
+    walk.check(0.7 * 2 * 44100 / 128 <= len(tap) <= 1.3 * 2 * 44100 / 128, 'the worklet plays at its pace: %d blocks' % len(tap))
     walk.check(loud > 0, "the team page's music is in what the worklet plays")
 
 
@@ -245,14 +252,45 @@ def next_version_waits(walk):
         time.sleep(3)
 
 
-# What the page gets for a file of the game; None while the page starts again.
-def kept_text(walk, name):
-    try:
-        return walk.browser.execute_async_script('''
-            const done = arguments[arguments.length - 1];
-            fetch(arguments[0]).then((r) => r.text()).then(done, () => done(null));''', name)
-    except WebDriverException:
-        return None
+# The version and the digest of each file that a page folder's service worker keeps.
+def worker_files(folder):
+    with open(os.path.join(folder, 'service-worker.js')) as file:
+        head = file.read()
+    version = json.loads(head.split('const VERSION = ', 1)[1].split(';', 1)[0])
+    return version, json.loads(head.split('const FILES = ', 1)[1].split(';\n', 1)[0])
+
+
+# The next version of a page folder: another page script, and the worker that keeps it.
+def make_next_version(folder):
+    version, files = worker_files(folder)
+    with open(os.path.join(folder, 'page.js'), 'a') as file:
+        file.write('\n// the next version\n')
+    source = os.path.join(HERE, '..', '..', 'src', 'platform', 'web', 'service_worker.js')
+    subprocess.run([sys.executable, WORKER_WRITER, folder, version.rsplit('-', 1)[0], source,
+                    os.path.join(folder, 'service-worker.js')] + sorted(files), check=True)
+    return worker_files(folder)
+
+
+# The names of the files the page gets whose bytes are not those of the given digests.
+def files_not_of(walk, files):
+    return walk.browser.execute_async_script('''
+        const [files, done] = arguments;
+        const hex = (buffer) => Array.from(new Uint8Array(buffer), (b) => b.toString(16).padStart(2, '0')).join('');
+        Promise.all(Object.keys(files).map(async (name) => {
+          const bytes = await (await fetch(name)).arrayBuffer();
+          return hex(await crypto.subtle.digest('SHA-256', bytes)) === files[name] ? null : name;
+        })).then((names) => done(names.filter((name) => name)), (error) => done(['failed: ' + error]));''', files)
+
+
+def game_targets(browser, url):
+    return [target['targetId'] for target in browser.execute_cdp_cmd('Target.getTargets', {})['targetInfos']
+            if target['type'] == 'page' and target['url'].startswith(url)]
+
+
+# A version of the worker script, as DevTools tells it: the newest one of the page's folder.
+def newest_version(watch, url):
+    mine = [version for version in watch.snapshot().values() if version['scriptURL'].startswith(url)]
+    return max(mine, key=lambda version: int(version['versionId'])) if mine else None
 
 
 def new_version_replaces_old(browser, page):
@@ -266,54 +304,50 @@ def new_version_replaces_old(browser, page):
         walk.wait(lambda: walk.js('''return navigator.serviceWorker.getRegistration()
                                      .then((r) => !!(r && r.active && r.active.state === 'activated'))'''),
                   'the first version to take the page', 30)
-        old = walk.worker_keeps_every_file()['caches']
-        # The next version: another page script, and its worker.
-        with open(os.path.join(folder, 'page.js'), 'a') as file:
-            file.write('\n// the next version\n')
-        with open(os.path.join(folder, 'service-worker.js')) as file:
-            head = file.read()
-        version = json.loads(head.split('const VERSION = ', 1)[1].split(';', 1)[0]).split('-')[0]
-        names = sorted(json.loads(head.split('const FILES = ', 1)[1].split(';\n', 1)[0]))
-        source = os.path.join(HERE, '..', '..', 'src', 'platform', 'web', 'service_worker.js')
-        subprocess.run([sys.executable, WORKER_WRITER, folder, version, source,
-                        os.path.join(folder, 'service-worker.js')] + names, check=True)
+        walk.new_career()
+        table = walk.pixels(TEAM_TABLE)
+        walk.click(NEXT_MATCH)
+        career = walk.stored_career()
+        walk.check(career is not None, 'Next Match saved the career')
+        old_version, old_files = worker_files(folder)
+        old_caches = walk.worker_keeps_every_file()['caches']
+        new_version, new_files = make_next_version(folder)
+        walk.check(new_version != old_version, 'the next version has a version of its own')
         # A player comes back: the page's start looks for a new version, which installs and waits.
         walk.reload()
         next_version_waits(walk)
-        walk.check('the next version' not in (kept_text(walk, 'page.js') or 'the next version'),
-                   'an open page keeps getting its own version\'s files')
-        # The waiting version holds every file of its own, the next page.js among them, beside the old.
-        kept = walk.browser.execute_async_script('''
-            const done = arguments[arguments.length - 1];
-            caches.keys().then(async (names) => {
-              const newest = names.filter((name) => !arguments[0].includes(name));
-              if (newest.length !== 1) return done({names: names});
-              const cache = await caches.open(newest[0]);
-              const page = await cache.match('page.js');
-              done({names: names, files: (await cache.keys()).length, page: page ? await page.text() : ''});
-            });''', old)
-        walk.check(len(kept['names']) == 2 and kept.get('files', 0) >= 12 and 'the next version' in kept['page'],
-                   'the new version is kept whole beside the old: %s' % {k: v for k, v in kept.items() if k != 'page'})
-        print('a new version installs whole beside the old while a page of the old one is open')
-        # The page's tab closes; the browser lets the new version in when no page of the old is
-        # open. Headless Chromium under chromedriver does so only now and then within half a
-        # minute, for a bare page with a two-line worker too, so what it did is told, not checked.
-        closing = browser.current_window_handle
-        browser.switch_to.new_window('tab')
-        opened = browser.current_window_handle
-        browser.switch_to.window(closing)
-        browser.close()
-        browser.switch_to.window(opened)
+        walk.check(files_not_of(walk, old_files) == [], 'an open page keeps getting every file of its own version')
+        kept = walk.worker_keeps_every_file()['caches']
+        walk.check(len(kept) == 2 and old_caches[0] in kept, 'the new version is kept beside the old: %s' % kept)
+        print('a new version (%s) installs whole beside the old (%s) while a page of the old one is open'
+              % (new_version, old_version))
+        # The page's tab closes, from a tab of its own that shows nothing of the game: no page of
+        # the old version is left, and the browser lets the new one in.
+        game_tabs = game_targets(browser, url)
+        walk.check(len(game_tabs) == 1, 'one page of the game is open: %s' % game_tabs)
+        other_tab = browser.execute_cdp_cmd('Target.createTarget', {'url': 'about:blank'})['targetId']
+        watch = walk_common.ServiceWorkerWatch(browser, other_tab)
+        try:
+            walk.wait(lambda: (newest_version(watch, url) or {}).get('status') == 'installed',
+                      'DevTools to tell of the waiting version', 10)
+            closed = time.time()
+            browser.execute_cdp_cmd('Target.closeTarget', {'targetId': game_tabs[0]})
+            walk.wait(lambda: newest_version(watch, url)['status'] == 'activated',
+                      'the new version to take over once the old one\'s page closed: %s' % newest_version(watch, url), 30)
+            print('the new version took over %.1f s after the old one\'s page closed' % (time.time() - closed))
+        finally:
+            watch.stop()
+        browser.switch_to.window(browser.window_handles[0])
+        walk.device(DESKTOP)
         walk.load()
-        end = time.time() + 30
-        while time.time() < end and 'the next version' not in (kept_text(walk, 'page.js') or ''):
-            time.sleep(1)
-        now = walk.worker_keeps_every_file()['caches']
-        if 'the next version' in (kept_text(walk, 'page.js') or ''):
-            walk.check(len(now) == 1 and now != old, 'the old version is gone whole: %s, before %s' % (now, old))
-            print('the next start took the new version whole, and the old version\'s files are gone')
-        else:
-            print('the new version still waited 30 s after the page closed: %s' % now)
+        walk.check(files_not_of(walk, new_files) == [], 'a new visit gets every file of the new version')
+        now = walk.worker_keeps_every_file()
+        walk.check(now['controlled'] and len(now['caches']) == 1 and now['caches'] != old_caches,
+                   'only the new version is kept: %s, before %s' % (now['caches'], old_caches))
+        walk.check(walk.stored_career() == career, 'the career is there, byte for byte, under the new version')
+        walk.continue_career()
+        walk.check(walk.pixels(TEAM_TABLE) == table, 'Continue under the new version shows the same team table')
+        print('the next visit got the new version whole, with the career; the old version\'s files are gone')
     finally:
         server.shutdown()
         shutil.rmtree(folder)

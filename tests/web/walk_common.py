@@ -178,3 +178,48 @@ def send_on_time(browser, page_url, commands):
 
 def close_to(a, b, slack=1.0):
     return math.isclose(a, b, abs_tol=slack)
+
+
+class ServiceWorkerWatch:
+    """The service workers' versions as DevTools tells them, from a page target of its own: a
+    closing tab's page may leave, while this goes on listening. versions maps each version's id
+    to its last report (status, runningStatus, controlledClients, scriptURL)."""
+
+    def __init__(self, browser, target_id):
+        address = browser.capabilities['goog:chromeOptions']['debuggerAddress']
+        with urllib.request.urlopen('http://%s/json' % address) as answer:
+            targets = json.load(answer)
+        self.socket_url = next(target['webSocketDebuggerUrl'] for target in targets if target['id'] == target_id)
+        self.versions, self.pending, self.stopped = {}, [], False
+        self.lock = threading.Lock()
+        self.thread = threading.Thread(target=lambda: trio.run(self.listen), daemon=True)
+        self.thread.start()
+        self.send('ServiceWorker.enable', {})
+
+    def send(self, method, params):
+        with self.lock:
+            self.pending.append((method, params))
+
+    async def listen(self):
+        async with open_websocket_url(self.socket_url) as socket:
+            number = 0
+            while not self.stopped:
+                with self.lock:
+                    pending, self.pending = self.pending, []
+                for method, params in pending:
+                    number += 1
+                    await socket.send_message(json.dumps({'id': number, 'method': method, 'params': params}))
+                with trio.move_on_after(0.05):
+                    message = json.loads(await socket.get_message())
+                    if message.get('method') == 'ServiceWorker.workerVersionUpdated':
+                        with self.lock:
+                            for version in message['params']['versions']:
+                                self.versions[version['versionId']] = version
+
+    def snapshot(self):
+        with self.lock:
+            return {key: dict(value) for key, value in self.versions.items()}
+
+    def stop(self):
+        self.stopped = True
+        self.thread.join(5)

@@ -44,7 +44,9 @@ self.addEventListener('install', function (event) {
 
 // The new version takes over only once no page of the old one is open (the browser's own rule,
 // left as it is), so an open game never gets a file of another version; then the old
-// version's files go.
+// version's files go. An open page is not asked to take the new version at once: it still
+// fetches files as it plays (the sound's worklet at the first press), and those would be the
+// new version's.
 self.addEventListener('activate', function (event) {
   event.waitUntil(caches.keys().then(function (names) {
     return Promise.all(names.filter(function (name) {

@@ -32,7 +32,7 @@ add_executable(splatvane ${WEB_MAIN_SOURCE} ${WEB_PLATFORM_SOURCES})
 target_link_libraries(splatvane PRIVATE splatvane_game)
 target_link_options(splatvane PRIVATE
   --js-library ${WEB_LIBRARY} -sENVIRONMENT=web -sFORCE_FILESYSTEM=1
-  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_splatvane_mix,_splatvane_export_career,_splatvane_import_career,_splatvane_career_file_size,_splatvane_finger,_splatvane_pad"
+  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_splatvane_export_career,_splatvane_import_career,_splatvane_career_file_size,_splatvane_finger,_splatvane_pad"
   "-sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency")
 set_target_properties(splatvane PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${SPLATVANE_WEB_DIR}
   LINK_DEPENDS ${WEB_LIBRARY})

@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -13,25 +14,63 @@
 
 namespace platform {
 
-const float* WebAudio::Mix(int count) {
-  mixed_.assign(static_cast<std::size_t>(std::max(count, 0)), 0);
-  out_.resize(mixed_.size());
-  if (mixer_) mixer_->Mix(mixed_.data(), count);
-  std::transform(mixed_.begin(), mixed_.end(), out_.begin(), [](std::int16_t sample) { return sample / 32768.0f; });
-  silent_clock_ = 0;
-  return out_.data();
+void WebAudio::Follow() {
+  bank_ = dynamic_cast<const core::SoundBank*>(mixer_);
+  if (!bank_) return;
+  for (int i = 0; i < core::kSoundCount; ++i) {
+    const auto samples = bank_->Samples(static_cast<core::Sound>(i));
+    web_audio_sound(i, samples.data(), static_cast<int>(samples.size()));
+  }
 }
 
-void WebAudio::AdvanceSilently(std::uint64_t now_ms) {
-  if (web_audio_running()) return;
+void WebAudio::Requested(const char* request, int sound) {
+  if (KeepUpWithSound()) web_audio_request(request, sound, static_cast<double>(voiced_until_));
+}
+
+void WebAudio::KeepUp(std::uint64_t now_ms) {
+  if (KeepUpWithSound()) {
+    silent_clock_ = 0;
+    return;
+  }
   if (silent_clock_ == 0 || now_ms < silent_clock_) silent_clock_ = now_ms;
   // A tab that comes back after long in the background moves the voices on by a second at most.
   const std::uint64_t elapsed = std::min<std::uint64_t>(now_ms - silent_clock_, 1000);
   const int count = static_cast<int>(elapsed * kRate / 1000);
   if (count <= 0 || !mixer_) return;
   silent_clock_ = now_ms;
-  mixed_.assign(static_cast<std::size_t>(count), 0);
-  mixer_->Mix(mixed_.data(), count);
+  mixer_->Skip(count);
+}
+
+// The voices move with the samples the worklet has played: where they stand is where they
+// sound. When sound starts, or starts again after a pause, the worklet takes the voices as
+// they are.
+bool WebAudio::KeepUpWithSound() {
+  const double clock = web_audio_clock();
+  if (clock < 0 || !mixer_) {
+    sounding_ = false;
+    return false;
+  }
+  const auto now = static_cast<std::int64_t>(clock);
+  if (!sounding_) {
+    sounding_ = true;
+    voiced_until_ = now;
+    TellVoices();
+  } else if (now > voiced_until_) {
+    mixer_->Skip(static_cast<int>(std::min<std::int64_t>(now - voiced_until_, 1 << 30)));
+    voiced_until_ = now;
+  }
+  return true;
+}
+
+void WebAudio::TellVoices() const {
+  if (!bank_) return;
+  std::array<int, 2 * core::kSoundCount> voices{};
+  for (int i = 0; i < core::kSoundCount; ++i) {
+    const auto sound = static_cast<core::Sound>(i);
+    voices[2 * i] = bank_->IsPlaying(sound) ? 1 : 0;
+    voices[2 * i + 1] = static_cast<int>(bank_->Position(sound));
+  }
+  web_audio_voices(voices.data(), core::kSoundCount, static_cast<double>(voiced_until_));
 }
 
 WebHost::WebHost(std::string program_folder) : program_folder_(std::move(program_folder)) {
@@ -104,7 +143,7 @@ void WebHost::ErrorBoxKey(bool dismiss) {
 void WebHost::Frame() {
   if (!game_) return;
   const std::uint64_t now = NowMs();
-  audio_.AdvanceSilently(now);
+  audio_.KeepUp(now);
   game_->Advance(now);
   if (!ErrorBoxOpen()) touch_->AfterTimers(now);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/host.h"
+#include "core/sound_bank.h"
 #include "platform/error_box.h"
 #include "platform/touch_pointer.h"
 #include "platform/web/browser_files.h"
@@ -13,26 +14,36 @@ namespace core { class Game; }
 
 namespace platform {
 
-// The page's sound: Web Audio pulls the mixed voices once the player's first press let it
-// start; until then, or on a machine without sound, the clock moves the voices on silently.
+// The page's sound: the page's audio worklet mixes the voices off the page's thread, and the
+// game's own voices follow its clock, so the game hears what the player hears. Each request to
+// a voice goes to the worklet with the sample of the audio clock at which it happens. Until
+// the player's first press lets sound start, or on a machine without sound, the page's clock
+// moves the voices on silently.
 class WebAudio : public core::AudioOutput {
  public:
   static constexpr int kRate = 44100;
 
   int SampleRate() const override { return kRate; }
   void Attach(core::SoundMixer* mixer) override { mixer_ = mixer; }
-  // The page runs on one thread, so the voices are never mixed while the game changes them.
+  // The page runs on one thread, so the voices are never moved while the game changes them.
   void Lock() override {}
   void Unlock() override {}
+  void Requested(const char* request, int sound) override;
 
-  // The next samples for the output, as floats.
-  const float* Mix(int count);
-  void AdvanceSilently(std::uint64_t now_ms);
+  // Hands the game's sounds to the page's mixer, once, and keeps the voices it starts from.
+  // The mixer attached is the game's sound bank.
+  void Follow();
+  // Moves the voices to the audio clock, or on the page's clock while there is no sound.
+  void KeepUp(std::uint64_t now_ms);
 
  private:
+  bool KeepUpWithSound();
+  void TellVoices() const;
+
   core::SoundMixer* mixer_ = nullptr;
-  std::vector<std::int16_t> mixed_;
-  std::vector<float> out_;
+  const core::SoundBank* bank_ = nullptr;
+  bool sounding_ = false;
+  std::int64_t voiced_until_ = 0;  // the sample of the audio clock where the voices stand
   std::uint64_t silent_clock_ = 0;
 };
 

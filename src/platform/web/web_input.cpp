@@ -134,6 +134,7 @@ EM_BOOL AnimationFrame(double, void* data) {
 
 void WebHost::Run(core::Game& game) {
   game_ = &game;
+  audio_.Follow();
   touch_.emplace(game, *this);
   the_host = this;
   emscripten_set_mousedown_callback("#canvas", this, EM_TRUE, MouseButton);
@@ -149,15 +150,6 @@ void WebHost::Run(core::Game& game) {
 
 // Called by the page.
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE const float* splatvane_mix(int count) {
-  static std::vector<float> silence;
-  if (!platform::the_host) {
-    silence.assign(static_cast<std::size_t>(count), 0.0f);
-    return silence.data();
-  }
-  return platform::the_host->PageAudio().Mix(count);
-}
 
 // A finger on the canvas (CSS pixels of the page): 0 down, 1 moved, 2 lifted, 3 taken back by
 // the browser. Over the error box a finger is its mouse.

@@ -7,6 +7,18 @@ mergeInto(LibraryManager.library, {
     box: null,         // the error box over it, or null
     firstPictureAt: 0,
     init: function () {
+      // For the tests: whether the worklet mixes, and a tap on what it plays.
+      window.splatvaneSoundStarts = [];
+      window.splatvaneSound = {
+        mixer: function () { return !Page.sink ? 'none' : Page.mixer ? 'page' : 'worklet'; },
+        clock: function () { return Page.audio ? Page.clock() : -1; },
+        // Seconds from the worklet's output to the speaker, as the browser tells them.
+        latency: function () { return Page.audio ? (Page.audio.baseLatency || 0) + (Page.audio.outputLatency || 0) : 0; },
+        listen: function (on) {
+          window.splatvaneTap = on ? [] : null;
+          if (Page.sink) Page.tell({tap: on});
+        },
+      };
       Layout.onChange(function () { Page.redraw(); });
       var canvas = Page.canvas();
       if (canvas) canvas.addEventListener('contextmenu', function (event) { event.preventDefault(); });
@@ -119,14 +131,15 @@ mergeInto(LibraryManager.library, {
       var bytes = Page.decode(text);
       return bytes ? {bytes: bytes} : {error: 100};
     },
-    // The sound: the game's mixer fills a little ahead of what plays, and an audio worklet
-    // plays it off the page's thread, so a busy page does not crackle. Where a browser has no
-    // worklets (an old one, or a page not served over https) a script processor pulls the
-    // mixer instead; where it has no audio at all, the game plays on in silence.
+    // The sound: an audio worklet mixes the game's voices off the page's thread, so neither a
+    // busy page nor a slow frame stops a sound. Where a browser has no worklets (an old one, or
+    // a page not served over https) a script processor mixes on the page's thread instead;
+    // where it has no audio at all, the game plays on in silence.
     audio: null,
-    sink: null,          // the worklet's node, once it is ready
-    queuedUntil: 0,      // the sample of the audio clock that the samples sent reach
-    lead: 0.1,           // seconds of sound sent ahead
+    sink: null,          // the worklet's node or the script processor, once it is ready
+    mixer: null,         // the script processor's voices, on the page's thread
+    sounds: [],          // the game's sounds, kept until the mixer has them
+    lead: 0.03,          // seconds between a request and the sample it is due at
     startAudio: function () {
       if (Page.audio) return;
       try {
@@ -144,46 +157,69 @@ mergeInto(LibraryManager.library, {
         Page.audio = null;
       }
     },
-    mixed: function (count) {
-      var samples = Module['_splatvane_mix'](count);
-      return HEAPF32.subarray(samples >> 2, (samples >> 2) + count);
-    },
     startWorklet: function (context) {
       context.audioWorklet.addModule('sound_worklet.js').then(function () {
         var node = new AudioWorkletNode(context, 'splatvane-sound',
                                         {numberOfInputs: 0, numberOfOutputs: 1, outputChannelCount: [1]});
+        node.port.onmessage = function (event) { Page.heard(event.data); };
         node.connect(context.destination);
         Page.sink = node;
-        var feed = function () {
-          Page.feed();
-          requestAnimationFrame(feed);
-        };
-        requestAnimationFrame(feed);
+        Page.handOverSounds();
       }).catch(function () {
         Page.startScriptProcessor(context);
       });
     },
-    // Tops the worklet's samples up to the lead; after a gap (a hidden tab) it starts afresh
-    // from now, so the game's sounds never fall behind what it hears.
-    feed: function () {
-      var context = Page.audio;
-      if (!Page.sink || !context || context.state !== 'running') return;
-      var now = Math.round(context.currentTime * context.sampleRate);
-      if (Page.queuedUntil < now) Page.queuedUntil = now;
-      var wanted = now + Math.round(Page.lead * context.sampleRate) - Page.queuedUntil;
-      if (wanted < 128) return;
-      var chunk = Page.mixed(wanted).slice();
-      Page.sink.port.postMessage(chunk, [chunk.buffer]);
-      Page.queuedUntil += wanted;
-    },
+    // A script processor plays its buffer well after it is filled, so requests go further ahead.
     startScriptProcessor: function (context) {
-      var processor = context.createScriptProcessor(2048, 0, 1);
-      processor.onaudioprocess = function (event) {
-        var out = event.outputBuffer.getChannelData(0);
-        out.set(Page.mixed(out.length));
-      };
-      processor.connect(context.destination);
-      Page.sink = processor;
+      Page.loadScript('sound_worklet.js').then(function () {
+        var voices = new SplatvaneVoices(Page.heard);
+        var processor = context.createScriptProcessor(2048, 0, 1);
+        processor.onaudioprocess = function (event) {
+          voices.render(event.outputBuffer.getChannelData(0), Math.round(event.playbackTime * context.sampleRate));
+        };
+        processor.connect(context.destination);
+        Page.lead = 0.1;
+        Page.mixer = voices;
+        Page.sink = processor;
+        Page.handOverSounds();
+      }).catch(function () {});
+    },
+    loadScript: function (name) {
+      return new Promise(function (resolve, reject) {
+        var script = document.createElement('script');
+        script.src = name;
+        script.onload = resolve;
+        script.onerror = reject;
+        document.head.appendChild(script);
+      });
+    },
+    // Each sound goes to the worklet once, moved rather than copied.
+    handOverSounds: function () {
+      Page.sounds.forEach(function (samples, sound) { Page.tell({sound: sound, samples: samples}); });
+      Page.sounds = [];
+    },
+    tell: function (message) {
+      if (Page.mixer) {
+        Page.mixer.take(message);
+      } else if (message.samples) {
+        Page.sink.port.postMessage(message, [message.samples.buffer]);
+      } else {
+        Page.sink.port.postMessage(message);
+      }
+    },
+    // What the mixer reports, kept for the tests: when each sound began to sound, in samples of
+    // the audio clock, and the levels it played while the page listens.
+    heard: function (message) {
+      if (message.tap) {
+        if (window.splatvaneTap) Array.prototype.push.apply(window.splatvaneTap, message.tap);
+        return;
+      }
+      var starts = window.splatvaneSoundStarts;
+      starts.push(message);
+      if (starts.length > 100) starts.shift();
+    },
+    clock: function () {
+      return Math.round(Page.audio.currentTime * Page.audio.sampleRate);
     },
   },
 
@@ -216,8 +252,33 @@ mergeInto(LibraryManager.library, {
   web_window_top: function () { return Layout.fit.top; },
   web_window_scale: function () { return Layout.fit.scale; },
 
-  web_audio_running__deps: ['$Page'],
-  web_audio_running: function () { return Page.sink && Page.audio.state === 'running' ? 1 : 0; },
+  web_audio_clock__deps: ['$Page'],
+  web_audio_clock: function () {
+    if (!Page.sink || Page.audio.state !== 'running') return -1;
+    return Page.clock() + Math.round(Page.lead * Page.audio.sampleRate);
+  },
+
+  web_audio_sound__deps: ['$Page'],
+  web_audio_sound: function (sound, samples, count) {
+    var copy = HEAP16.slice(samples >> 1, (samples >> 1) + count);
+    if (Page.sink) {
+      Page.tell({sound: sound, samples: copy});
+    } else {
+      Page.sounds[sound] = copy;
+    }
+  },
+
+  web_audio_request__deps: ['$Page'],
+  web_audio_request: function (request, sound, at) {
+    Page.tell({request: UTF8ToString(request), sound: sound, at: at, posted: Page.clock()});
+  },
+
+  web_audio_voices__deps: ['$Page'],
+  web_audio_voices: function (voices, count, at) {
+    var states = [];
+    for (var i = 0; i < count; ++i) states.push([HEAP32[(voices >> 2) + 2 * i], HEAP32[(voices >> 2) + 2 * i + 1]]);
+    Page.tell({voices: states, at: at});
+  },
 
   web_storage_usable__deps: ['$Page'],
   web_storage_usable: function () {

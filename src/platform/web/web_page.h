@@ -12,7 +12,15 @@ int web_client_height();
 double web_window_left();
 double web_window_top();
 double web_window_scale();
-int web_audio_running();
+// The sample of the audio clock where the game's voices stand now (a little ahead of what
+// plays), or -1 while the page makes no sound.
+double web_audio_clock();
+// A sound's samples at the output's rate, for the page's mixer.
+void web_audio_sound(int sound, const std::int16_t* samples, int count);
+// A request to a voice ("play", "stop", "rewind") at a sample of the audio clock.
+void web_audio_request(const char* request, int sound, double at);
+// Every voice as it stands at a sample of the audio clock: playing (0 or 1) and position, in pairs.
+void web_audio_voices(const int* voices, int count, double at);
 int web_storage_usable();
 int web_storage_length(const char* name);
 int web_storage_read(const char* name, std::uint8_t* target, int capacity);
