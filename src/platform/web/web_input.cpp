@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "career/career_record.h"
 #include "core/game.h"
 #include "platform/web/web_host.h"
 #include "platform/web/web_page.h"
@@ -132,7 +133,7 @@ EM_BOOL AnimationFrame(double, void* data) {
 }  // namespace
 
 void WebHost::Run(core::Game& game) {
-  game_ = &program;
+  game_ = &game;
   touch_.emplace(game, *this);
   the_host = this;
   emscripten_set_mousedown_callback("#canvas", this, EM_TRUE, MouseButton);
