@@ -5,6 +5,7 @@
 #include <string>
 
 #include "match/match_drawing.h"
+#include "match/match_screen.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -27,6 +28,8 @@ class MatchDrawing : public ::testing::Test {
 
   career::CareerRecord& career() { return game.program.Career; }
   match::MatchState& match() { return game.program.Match; }
+  world::SharedState& shared() { return game.program.Shared; }
+  match::MatchPictures pictures() const { return match::PicturesOf(game.program); }
   const gfx::Picture* Picture(int form, int image) const { return game.program.Picture(form, image); }
 
   // The picture lies whole and unchanged at (left, top).
@@ -61,6 +64,7 @@ class MatchDrawing : public ::testing::Test {
 
   testing_support::Game game{true};
   Canvas canvas;
+  match::MatchContext context = match::ContextOf(game.program);
 };
 
 TEST_F(MatchDrawing, StatusIconsCoverInTheirOrderAndFiguresFollowThePortrait) {
@@ -76,7 +80,7 @@ TEST_F(MatchDrawing, StatusIconsCoverInTheirOrderAndFiguresFollowThePortrait) {
     career().GearLevel[3] = c.gear;
     career().Portrait[3] = c.portrait;
     canvas = Canvas(800, 600, &game.program.Fonts());
-    match::DrawTeamStrip(game.program, canvas);
+    match::DrawTeamStrip(career(), pictures(), canvas);
     EXPECT_TRUE(Shows(80, 555, Picture(8, c.icon))) << c.icon;
     EXPECT_TRUE(Shows(80, 455, Picture(8, c.figure))) << c.portrait;
   }
@@ -86,7 +90,7 @@ TEST_F(MatchDrawing, LightningFlashesOnOnOffOnAsItCountsDown) {
   ASSERT_NE(Picture(8, 16)->ColorAt(400, 200), Picture(8, 2)->ColorAt(400, 200));
   for (const int ticks : {4, 3, 2, 1, 0}) {
     match().LightningTicks = ticks;
-    match::DrawField(game.program, canvas);
+    match::DrawField(match(), shared(), pictures(), canvas);
     const bool flash = ticks == 4 || ticks == 3 || ticks == 1;
     EXPECT_EQ(canvas.PixelAt(400, 240), (flash ? Picture(8, 16) : Picture(8, 2))->ColorAt(400, 200)) << ticks;
   }
@@ -97,7 +101,7 @@ TEST_F(MatchDrawing, PauseButtonIsCrossedOutOnlyWhileLocked) {
   for (const int lock : {1, 0}) {
     game.program.Shared.ResultClickLock = lock;
     canvas = Canvas(800, 600, &game.program.Fonts());
-    match::DrawPanel(game.program, canvas);
+    match::DrawPanel(match(), career(), shared(), pictures(), canvas);
     EXPECT_EQ(canvas.PixelAt(675, 517) == colors::Red, lock > 0);
     EXPECT_EQ(canvas.PixelAt(701, 500) == colors::Red, lock > 0);
   }
@@ -111,7 +115,7 @@ TEST_F(MatchDrawing, TiredFiguresCoverSpeedUnlessSprintingAndEnduranceInRed) {
     match().MatchClock = c.clock;
     career().Sprint[2] = c.sprint;
     canvas = Canvas(800, 600, &game.program.Fonts());
-    match::DrawTiredFigures(game.program, canvas);
+    match::DrawTiredFigures(match(), career(), shared(), canvas);
     EXPECT_EQ(AnyRed(370, 483, 392, 500), c.speed_red) << c.clock << " " << c.sprint;
     EXPECT_EQ(AnyRed(392, 483, 414, 500), c.endurance_red) << c.clock << " " << c.sprint;
   }
@@ -122,7 +126,7 @@ TEST_F(MatchDrawing, BrokenMarkerSparksSevenWhiteThenBlackPairsRowDrawnFirst) {
   career().PlayerPos[5] = {300.7, 200.2};
   game.program.Rng.FixSeed(777);
   for (int pair = 0; pair < 7; ++pair) game.program.Rng.Script({0, 2 * pair, 29, 2 * pair + 1});
-  match::DrawPlayersAndBunkers(game.program, canvas);
+  match::DrawPlayersAndBunkers(match(), career(), shared(), game.program.Rng, canvas);
   for (int pair = 0; pair < 7; ++pair) {
     EXPECT_EQ(canvas.PixelAt(285 + 2 * pair, 225), colors::White) << pair;
     EXPECT_EQ(canvas.PixelAt(286 + 2 * pair, 254), colors::Black) << pair;
@@ -145,7 +149,7 @@ TEST_F(MatchDrawing, SelectedRingVisibleOpponentsAndBunkersByKind) {
     match().Bunkers[n] = {200.0 + 100 * n, 200};
     match().BunkerKind[n] = n;
   }
-  match::DrawPlayersAndBunkers(game.program, canvas);
+  match::DrawPlayersAndBunkers(match(), career(), shared(), game.program.Rng, canvas);
   EXPECT_EQ(canvas.PixelAt(110, 140), colors::Yellow);
   EXPECT_EQ(canvas.PixelAt(93, 140), colors::Blue);
   EXPECT_TRUE(Blank(90, 330, 110, 350));  // tagged out
@@ -173,7 +177,7 @@ TEST_F(MatchDrawing, StormsByCaptionSoundAndThunder) {
     if (c.draws_before_thunder >= 0) game.program.Rng.Script({999});
     const int sounds = game.program.Sounds.PlayRequests(c.sound);
     const int thunder = game.program.Sounds.PlayRequests(Sound::Thunder);
-    match::WeatherEffects(game.program, canvas);
+    match::WeatherEffects(context, canvas);
     EXPECT_EQ(match().WeatherText, c.caption);
     EXPECT_EQ(game.program.Sounds.PlayRequests(c.sound) - sounds, c.plays) << c.caption;
     EXPECT_EQ(game.program.Sounds.PlayRequests(Sound::Thunder) - thunder, c.thunder) << c.caption;
@@ -195,7 +199,7 @@ TEST_F(MatchDrawing, ParticlesWrapAroundTheField) {
     const int draws_before_y = c.surface == 1 ? 1 : (c.surface == 2 ? 80 : 50) * 2 + 1;
     for (int draw = 0; draw < draws_before_y; ++draw) game.program.Rng.Script({0});
     game.program.Rng.Script({c.y_draw});
-    match::WeatherEffects(game.program, canvas);
+    match::WeatherEffects(context, canvas);
     EXPECT_EQ(match().ParticleX[1], c.wrapped_x) << c.surface;
     EXPECT_EQ(match().ParticleY[1], c.wrapped_y) << c.surface;
   }
@@ -212,18 +216,18 @@ TEST_F(MatchDrawing, ValuesOutOfRangeFromASavedCareerDrawNothing) {
   match().WeatherRoll = 5;
   career().WeatherAllowed = 2;
   game.program.Shared.SelectedPlayer = 4;
-  match::DrawField(game.program, canvas);
-  match::DrawCaptionLine(game.program, canvas);
-  match::DrawPanel(game.program, canvas);
-  match::WeatherEffects(game.program, canvas);
+  match::DrawField(match(), shared(), pictures(), canvas);
+  match::DrawCaptionLine(match(), career(), shared(), canvas);
+  match::DrawPanel(match(), career(), shared(), pictures(), canvas);
+  match::WeatherEffects(context, canvas);
   EXPECT_TRUE(Blank(1, 50, 799, 440));  // below the title
   EXPECT_TRUE(Blank(300, 450, 362, 470));  // no portrait
   EXPECT_TRUE(Blank(300, 500, 400, 575));  // no gear
   EXPECT_TRUE(Blank(500, 550, 600, 580));  // no sprint button
   game.program.Shared.SelectedPlayer = 0;
   canvas = Canvas(800, 600, &game.program.Fonts());
-  match::DrawPanel(game.program, canvas);
-  match::DrawTiredFigures(game.program, canvas);
+  match::DrawPanel(match(), career(), shared(), pictures(), canvas);
+  match::DrawTiredFigures(match(), career(), shared(), canvas);
   EXPECT_TRUE(Blank(300, 450, 470, 600));
 }
 

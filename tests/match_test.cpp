@@ -38,6 +38,7 @@ class Match : public ::testing::Test {
   career::CareerRecord& career() { return game.program.Career; }
   match::MatchState& match() { return game.program.Match; }
   world::SharedState& shared() { return game.program.Shared; }
+  match::MatchContext& context() { return context_; }
   // Every bunker far off the field but one.
   void OneBunkerAt(FieldPoint centre) {
     for (FieldPoint& bunker : match().Bunkers) bunker = {-600, -300};
@@ -45,6 +46,7 @@ class Match : public ::testing::Test {
   }
 
   Game game;
+  match::MatchContext context_ = match::ContextOf(game.program);
 };
 
 TEST_F(Match, PlayStartsPausedWithTheTeamsInTheirColumns) {
@@ -62,26 +64,28 @@ TEST_F(Match, PlayStartsPausedWithTheTeamsInTheirColumns) {
 
 TEST(MatchStart, LayoutsTakeTurnsOverTheWholeRunAndAStrayLayoutStartsAgainAtOne) {
   Game game;
+  match::MatchContext context = match::ContextOf(game.program);
   for (const int expected : {1, 2, 3, 4, 5, 1}) {
-    match::StartMatch(game.program);
+    match::StartMatch(context);
     EXPECT_EQ(game.program.Shared.FieldLayout, expected);
   }
   EXPECT_EQ(game.program.Match.Bunkers[14], (FieldPoint{-600, -300}));
   for (const int stray : {9, -3}) {
     game.program.Shared.FieldLayout = stray;
-    match::StartMatch(game.program);
+    match::StartMatch(context);
     EXPECT_EQ(game.program.Shared.FieldLayout, 1);
   }
 }
 
 TEST(MatchStart, OppositionStrengthFollowsTheStageAndTheTechnology) {
   Game game;
+  match::MatchContext context = match::ContextOf(game.program);
   struct Case { int stage, tech, speed, lowest_gear, highest_gear; };
   for (const Case c : {Case{1, 2, 10, 1, 2}, Case{20, 2, 20, 5, 6}, Case{20, 1, 20, 1, 2}, Case{40, 2, 20, 6, 6},
                        Case{-30, 2, -5, 1, 1}}) {
     game.program.Career.TourStage = c.stage;
     game.program.Career.TechLevel = c.tech;
-    match::StartMatch(game.program);
+    match::StartMatch(context);
     for (int i = 1; i <= 7; ++i) {
       EXPECT_EQ(game.program.Match.OppSpeed[i], c.speed) << c.stage;
       EXPECT_GE(game.program.Match.OppGearLevel[i], c.lowest_gear) << c.stage;
@@ -167,15 +171,15 @@ TEST_F(Match, ABunkerHidesBothWaysButTheEasyChallengeShowsEveryOpponent) {
   OneBunkerAt({400, 205});
   for (const int challenge : {2, 1}) {
     career().Challenge = challenge;
-    match::UpdateOppVisible(game.program);
-    match::UpdateSpotted(game.program);
+    match::UpdateOppVisible(match(), career());
+    match::UpdateSpotted(match(), career());
     EXPECT_EQ(match().OppVisible[3], challenge == 1 ? 1 : 0);
     EXPECT_EQ(career().Spotted[3], 0);
   }
   OneBunkerAt({400, 230});
   career().Challenge = 2;
-  match::UpdateOppVisible(game.program);
-  match::UpdateSpotted(game.program);
+  match::UpdateOppVisible(match(), career());
+  match::UpdateSpotted(match(), career());
   EXPECT_EQ(match().OppVisible[3], 1);
   EXPECT_EQ(career().Spotted[3], 1);
 }
@@ -201,10 +205,10 @@ TEST_F(Match, AShotTakesTheFirstFreeSlotForPaintAndSlot200ForNothing) {
   career().Paint[1] = 10;
   for (match::Paintball& ball : match().Paintballs) ball.Active = 1;
   match().Paintballs[57].Active = 0;
-  match::FireOwnShots(game.program);
+  match::FireOwnShots(context());
   EXPECT_EQ(match().Paintballs[57].Owner, 1);
   EXPECT_EQ(career().Paint[1], 9);
-  match::FireOwnShots(game.program);
+  match::FireOwnShots(context());
   EXPECT_EQ(match().Paintballs[200].Owner, 1);
   EXPECT_EQ(match().Paintballs[200].Pos, career().PlayerPos[1]);
   EXPECT_EQ(career().Paint[1], 9);
@@ -215,7 +219,7 @@ TEST_F(Match, ACounterLoadedFromOutsideItsCycleStartsAgain) {
   career().Firing[1] = 1;
   career().ShotTimer[1] = 2147483647;
   career().ShotCount[1] = 90;
-  match::AdvanceFiringCycles(game.program);
+  match::AdvanceFiringCycles(match(), career());
   EXPECT_EQ(career().ShotTimer[1], 0);
   EXPECT_EQ(career().ShotCount[1], 0);
 }
@@ -228,7 +232,7 @@ TEST_F(Match, PaintTagsEveryPlayerInReachButNeverItsShooter) {
   match().OppPos[1] = {400, 195};
   match::Paintball& ball = match().Paintballs[1];
   ball = {.Pos = {402, 200}, .Owner = 2, .Vel = {0, 0}, .Active = 1};
-  match::HitPaintballs(game.program);
+  match::HitPaintballs(match(), career());
   EXPECT_EQ(career().InPlay[2], 1);
   EXPECT_EQ(career().InPlay[3], 0);
   EXPECT_EQ(match().OppInPlay[1], 0);
@@ -257,12 +261,12 @@ TEST_F(Match, TheOppositionAimsAtTheNearestSpottedPlayerInPlay) {
   for (const int j : {1, 2, 3}) {
     if (j != 3) career().Spotted[j] = 1;
   }
-  match::AimOpposition(game.program);
+  match::AimOpposition(context());
   EXPECT_DOUBLE_EQ(match().OppAimDist[1], 100.0);
   EXPECT_NEAR(match().OppAim[1].x, 600, 15);
   EXPECT_NEAR(match().OppAim[1].y, 140, 15);
   match().OppVisible[1] = 0;
-  match::AimOpposition(game.program);
+  match::AimOpposition(context());
   EXPECT_EQ(match().OppAim[1], (FieldPoint{0, 0}));
 }
 
@@ -409,13 +413,13 @@ TEST_F(Match, WildCountsStopAtTheLargestValueAndAWildChallengeLocksWithinRange) 
   career().PlayerPos[3] = {404, 200};
   match().OppPos[1] = {400, 195};
   match().Paintballs[1] = {.Pos = {402, 200}, .Owner = 2, .Vel = {0, 0}, .Active = 1};
-  match::HitPaintballs(game.program);
+  match::HitPaintballs(match(), career());
   career().PlayerPos[5] = {785, 200};
-  match::PickUpFlag(game.program);
+  match::PickUpFlag(match(), career());
   career().HasFlag[5] = 0;
   career().HasFlag[6] = 1;
   match().FlagHung = 1;
-  match::MatchIsOver(game.program);
+  match::MatchIsOver(match(), career());
   EXPECT_EQ(career().TagsFor[2], kLargest);
   EXPECT_EQ(career().TagsAgainst[3], kLargest);
   EXPECT_EQ(career().FlagPulls[5], kLargest);
@@ -429,7 +433,7 @@ TEST_F(Match, WildCountsStopAtTheLargestValueAndAWildChallengeLocksWithinRange) 
     shared().ResultClickLock = 0;
     game.Press(675, 500);  // resume
     EXPECT_EQ(shared().ResultClickLock, lock.on_resume) << lock.challenge;
-    match::CountDownLocks(game.program);
+    match::CountDownLocks(context());
     EXPECT_EQ(shared().ResultClickLock, lock.a_tick_later) << lock.challenge;
   }
 }

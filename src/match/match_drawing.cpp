@@ -5,18 +5,20 @@
 #include <string>
 #include <string_view>
 
+#include "core/picture_store.h"
 #include "match/match_canvas.h"
+#include "match/movement.h"
 #include "team/team_page.h"
 #include "tour/country_names.h"
 #include "tour/next_match_screen.h"
-#include "world/world.h"
 
 namespace match {
 
 namespace {
 
 using gfx::Canvas;
-using world::World;
+using career::CareerRecord;
+using world::SharedState;
 namespace colors = gfx::colors;
 
 constexpr gfx::Color kFuchsia{255, 0, 255};
@@ -68,28 +70,21 @@ std::string_view SurfaceName(int surface) {
 // Sums of a saved career's figures, which may hold any value, are worked out wide.
 std::string Figure(std::int64_t value) { return std::to_string(value); }
 
-const gfx::Picture* MatchPicture(const World& world, int image) { return world.Picture(kMatchForm, image); }
-
-bool Tired(const World& world, int slot) {
-  return world.Match.MatchClock / 100 < std::int64_t{30} - world.Career.Endurance[slot];
-}
-
 void UseFont(Canvas& canvas, int size, gfx::Color colour) {
   canvas.Font.Name = "Arial";
   canvas.Font.Size = size;
   canvas.Font.Color = colour;
 }
 
-void DrawStatusIcon(const World& world, Canvas& canvas, int slot) {
+void DrawStatusIcon(const CareerRecord& career, const MatchPictures& pictures, Canvas& canvas, int slot) {
   const int x = 40 * slot - 40;
   // Drawn in this order so that a later icon covers an earlier one.
-  if (world.Career.InPlay[slot] == 1) canvas.Draw(x, 555, MatchPicture(world, kOkIconImage));
-  if (world.Career.GearLevel[slot] == 0) canvas.Draw(x, 555, MatchPicture(world, kMarkerFaultIconImage));
-  if (world.Career.InPlay[slot] == 0) canvas.Draw(x, 555, MatchPicture(world, kOutIconImage));
+  if (career.InPlay[slot] == 1) canvas.Draw(x, 555, pictures.Own(kOkIconImage));
+  if (career.GearLevel[slot] == 0) canvas.Draw(x, 555, pictures.Own(kMarkerFaultIconImage));
+  if (career.InPlay[slot] == 0) canvas.Draw(x, 555, pictures.Own(kOutIconImage));
 }
 
-void DrawPlayerFigures(const World& world, Canvas& canvas, int slot) {
-  const career::CareerRecord& career = world.Career;
+void DrawPlayerFigures(const CareerRecord& career, Canvas& canvas, int slot) {
   UseFont(canvas, 10, colors::Black);
   canvas.TextOut(370, 483, Figure(std::int64_t{career.Speed[slot]} + career.Sprint[slot]));
   canvas.TextOut(392, 483, Figure(career.Endurance[slot]));
@@ -103,12 +98,11 @@ void DrawPlayerFigures(const World& world, Canvas& canvas, int slot) {
 }
 
 // The portrait, name, figures, gear and paint of the selected player.
-void DrawSelectedPlayer(const World& world, Canvas& canvas, int slot) {
-  const career::CareerRecord& career = world.Career;
-  canvas.Draw(300, 450, world.Picture(kNextMatchForm, team::SmallPortraitImage(career.Portrait[slot])));
+void DrawSelectedPlayer(const CareerRecord& career, const MatchPictures& pictures, Canvas& canvas, int slot) {
+  canvas.Draw(300, 450, pictures.OfNextMatch(team::SmallPortraitImage(career.Portrait[slot])));
   canvas.TextOut(370, 450, career.PlayerName[slot].Get());
-  DrawPlayerFigures(world, canvas, slot);
-  canvas.Draw(300, 500, world.Picture(kNextMatchForm, tour::GearImage(career.GearLevel[slot])));
+  DrawPlayerFigures(career, canvas, slot);
+  canvas.Draw(300, 500, pictures.OfNextMatch(tour::GearImage(career.GearLevel[slot])));
   UseFont(canvas, 14, colors::Red);
   canvas.TextOut(420, 520, Figure(career.Paint[slot]));
 }
@@ -129,19 +123,18 @@ void DrawPauseButtonCrossedOut(Canvas& canvas) {
   canvas.Polyline({{701, 479}, {649, 555}});
 }
 
-void DrawSparks(World& world, Canvas& canvas, int x, int y) {
+void DrawSparks(core::Random& rng, Canvas& canvas, int x, int y) {
   for (int pair = 0; pair < 7; ++pair) {
     for (const gfx::Color colour : {colors::White, colors::Black}) {
-      const int row = y + 25 + world.Rng(30);
-      const int column = x - 15 + world.Rng(30);
+      const int row = y + 25 + rng(30);
+      const int column = x - 15 + rng(30);
       canvas.SetPixel(column, row, colour);
     }
   }
 }
 
 // The selected player's ring, the line to where it walks and the line to where it fires.
-void DrawSelection(const World& world, Canvas& canvas, int slot, int x, int y) {
-  const career::CareerRecord& career = world.Career;
+void DrawSelection(const CareerRecord& career, Canvas& canvas, int slot, int x, int y) {
   canvas.Pen.Color = colors::Yellow;
   canvas.Brush.Color = colors::Yellow;
   Circle(canvas, x, y + kFieldTop, 11);
@@ -165,26 +158,23 @@ void DrawNumberedDisc(Canvas& canvas, const FieldPoint& position, int number) {
   canvas.TextOut(x - 2, y + 34, std::to_string(number));
 }
 
-void DrawOwnPlayer(World& world, Canvas& canvas, int slot) {
-  const career::CareerRecord& career = world.Career;
+void DrawOwnPlayer(const CareerRecord& career, int selected_player, core::Random& rng, Canvas& canvas, int slot) {
   const int x = Pixel(career.PlayerPos[slot].x);
   const int y = Pixel(career.PlayerPos[slot].y);
-  if (career.GearLevel[slot] == 0 && career.InPlay[slot] == 1) DrawSparks(world, canvas, x, y);
+  if (career.GearLevel[slot] == 0 && career.InPlay[slot] == 1) DrawSparks(rng, canvas, x, y);
   if (career.InPlay[slot] != 1) return;
-  if (slot == world.Shared.SelectedPlayer) DrawSelection(world, canvas, slot, x, y);
+  if (slot == selected_player) DrawSelection(career, canvas, slot, x, y);
   DrawNumberedDisc(canvas, career.PlayerPos[slot], slot);
 }
 
-void DrawOpponents(const World& world, Canvas& canvas) {
-  const MatchState& match = world.Match;
+void DrawOpponents(const MatchState& match, Canvas& canvas) {
   canvas.Brush.Color = colors::Red;
   for (int i = 1; i <= kTeamSize; ++i) {
     if (match.OppInPlay[i] == 1 && match.OppVisible[i] == 1) DrawNumberedDisc(canvas, match.OppPos[i], i);
   }
 }
 
-void DrawBunkers(const World& world, Canvas& canvas) {
-  const MatchState& match = world.Match;
+void DrawBunkers(const MatchState& match, Canvas& canvas) {
   for (int n = 1; n <= kBunkerCount; ++n) {
     const int kind = match.BunkerKind[n];
     if (kind == 1) canvas.Brush.Color = colors::Green;
@@ -196,62 +186,67 @@ void DrawBunkers(const World& world, Canvas& canvas) {
 
 }  // namespace
 
-void DrawField(const World& world, Canvas& canvas) {
-  canvas.Draw(0, 0, MatchPicture(world, kTitleImage));
-  canvas.Draw(0, kFieldTop, MatchPicture(world, SurfaceImage(world.Shared.Surface)));
-  const int lightning = world.Match.LightningTicks;
+const gfx::Picture* MatchPictures::Own(int image) const { return store_ ? store_->Get(kMatchForm, image) : nullptr; }
+
+const gfx::Picture* MatchPictures::OfNextMatch(int image) const {
+  return store_ ? store_->Get(tour::kNextMatchForm, image) : nullptr;
+}
+
+void DrawField(const MatchState& match, const SharedState& shared, const MatchPictures& pictures, Canvas& canvas) {
+  canvas.Draw(0, 0, pictures.Own(kTitleImage));
+  canvas.Draw(0, kFieldTop, pictures.Own(SurfaceImage(shared.Surface)));
+  const int lightning = match.LightningTicks;
   // The flash flickers: on, on, off, on.
-  if (lightning == 4 || lightning == 3 || lightning == 1) canvas.Draw(0, kFieldTop, MatchPicture(world, kLightningImage));
+  if (lightning == 4 || lightning == 3 || lightning == 1) canvas.Draw(0, kFieldTop, pictures.Own(kLightningImage));
   canvas.Pen.Color = colors::Black;
   canvas.Polyline({{0, 40}, {799, 40}, {799, 440}, {0, 440}, {0, 40}});
 }
 
-void DrawTeamStrip(const World& world, Canvas& canvas) {
+void DrawTeamStrip(const CareerRecord& career, const MatchPictures& pictures, Canvas& canvas) {
   UseFont(canvas, 8, colors::Black);
   canvas.Brush.Color = colors::White;
   for (int slot = 1; slot <= kTeamSize; ++slot) {
     canvas.TextOut(40 * slot - 23, 442, std::to_string(slot));
-    const int portrait = world.Career.Portrait[slot];
-    canvas.Draw(40 * slot - 40, 455, MatchPicture(world, StripFigureImage(portrait)));
-    DrawStatusIcon(world, canvas, slot);
+    const int portrait = career.Portrait[slot];
+    canvas.Draw(40 * slot - 40, 455, pictures.Own(StripFigureImage(portrait)));
+    DrawStatusIcon(career, pictures, canvas, slot);
   }
 }
 
-void DrawCaptionLine(const World& world, Canvas& canvas) {
-  const career::CareerRecord& career = world.Career;
+void DrawCaptionLine(const MatchState& match, const CareerRecord& career, const SharedState& shared, Canvas& canvas) {
   UseFont(canvas, 12, colors::Black);
   canvas.Brush.Color = colors::White;
   const std::string caption = std::string(tour::CountryName(career.HomeCountry)) + " vs " +
                               std::string(tour::CountryName(career.TourStage)) + ". Game " +
                               std::to_string(career.MatchOfStage) + " of 2 on " +
-                              std::string(SurfaceName(world.Shared.Surface));
+                              std::string(SurfaceName(shared.Surface));
   canvas.TextOut(300, 20, caption);
-  canvas.TextOut(650, 442, world.Match.WeatherText);
+  canvas.TextOut(650, 442, match.WeatherText);
   canvas.Font.Size = 14;
-  canvas.TextOut(740, 18, std::to_string(world.Match.MatchClock));
+  canvas.TextOut(740, 18, std::to_string(match.MatchClock));
   canvas.Font.Size = 12;
 }
 
-void DrawPanel(const World& world, Canvas& canvas) {
-  const MatchState& match = world.Match;
-  const int slot = world.Shared.SelectedPlayer;
+void DrawPanel(const MatchState& match, const CareerRecord& career, const SharedState& shared,
+               const MatchPictures& pictures, Canvas& canvas) {
+  const int slot = shared.SelectedPlayer;
   UseFont(canvas, 12, colors::Black);
   canvas.Brush.Color = colors::White;
-  if (InTeam(slot)) DrawSelectedPlayer(world, canvas, slot);
-  canvas.Draw(500, 530, MatchPicture(world, kAllStopImage));
-  if (InTeam(slot)) canvas.Draw(500, 550, MatchPicture(world, SprintButtonImage(world.Career.Sprint[slot])));
-  canvas.Draw(500, 480, MatchPicture(world, match.OrderMode == 0 ? kMoveLitImage : kFireLitImage));
-  canvas.Draw(650, 480, MatchPicture(world, match.Paused == 1 ? kPausedSymbolImage : kRunningImage));
+  if (InTeam(slot)) DrawSelectedPlayer(career, pictures, canvas, slot);
+  canvas.Draw(500, 530, pictures.Own(kAllStopImage));
+  if (InTeam(slot)) canvas.Draw(500, 550, pictures.Own(SprintButtonImage(career.Sprint[slot])));
+  canvas.Draw(500, 480, pictures.Own(match.OrderMode == 0 ? kMoveLitImage : kFireLitImage));
+  canvas.Draw(650, 480, pictures.Own(match.Paused == 1 ? kPausedSymbolImage : kRunningImage));
   UseFont(canvas, 14, colors::Red);
   const std::string budget = std::to_string(match.PauseBudget);
   canvas.TextOut(660 + PauseBudgetOffset(budget), 530, budget);
-  if (world.Shared.ResultClickLock > 0) DrawPauseButtonCrossedOut(canvas);
+  if (shared.ResultClickLock > 0) DrawPauseButtonCrossedOut(canvas);
 }
 
-void DrawTiredFigures(const World& world, Canvas& canvas) {
-  const career::CareerRecord& career = world.Career;
-  const int slot = world.Shared.SelectedPlayer;
-  if (!InTeam(slot) || !Tired(world, slot)) return;
+void DrawTiredFigures(const MatchState& match, const CareerRecord& career, const SharedState& shared,
+                      Canvas& canvas) {
+  const int slot = shared.SelectedPlayer;
+  if (!InTeam(slot) || !IsTired(match.MatchClock, career.Endurance[slot])) return;
   UseFont(canvas, 10, colors::Red);
   canvas.Brush.Color = colors::White;
   // The two spaces cover the wider black figures underneath.
@@ -268,10 +263,10 @@ void DrawEndMarks(Canvas& canvas) {
   canvas.Ellipse(5, 230, 25, 250);
 }
 
-void DrawFlag(const World& world, Canvas& canvas) {
+void DrawFlag(const MatchState& match, Canvas& canvas) {
   canvas.Brush.Color = kFuchsia;
   canvas.Pen.Color = colors::Black;
-  Circle(canvas, Pixel(world.Match.FlagPos.x), Pixel(world.Match.FlagPos.y), 12);
+  Circle(canvas, Pixel(match.FlagPos.x), Pixel(match.FlagPos.y), 12);
 }
 
 void DrawPathDot(Canvas& canvas, const FieldPoint& point, PointerPathPen pen) {
@@ -287,25 +282,26 @@ void DrawPathCaption(Canvas& canvas, const FieldPoint& last_point, bool fire_mod
   canvas.TextOut(Pixel(last_point.x) - 10, Pixel(last_point.y) + 30, fire_mode ? "Fire" : "Run");
 }
 
-void DrawPlayersAndBunkers(World& world, Canvas& canvas) {
+void DrawPlayersAndBunkers(const MatchState& match, const CareerRecord& career, const SharedState& shared,
+                           core::Random& rng, Canvas& canvas) {
   canvas.Pen.Color = colors::Black;
   canvas.Brush.Color = colors::Blue;
   UseFont(canvas, 7, colors::White);
-  for (int slot = 1; slot <= kTeamSize; ++slot) DrawOwnPlayer(world, canvas, slot);
-  DrawOpponents(world, canvas);
-  DrawBunkers(world, canvas);
+  for (int slot = 1; slot <= kTeamSize; ++slot) DrawOwnPlayer(career, shared.SelectedPlayer, rng, canvas, slot);
+  DrawOpponents(match, canvas);
+  DrawBunkers(match, canvas);
 }
 
-void DrawPaintballs(const World& world, Canvas& canvas) {
+void DrawPaintballs(const MatchState& match, Canvas& canvas) {
   canvas.Pen.Color = colors::Yellow;
   canvas.Brush.Color = colors::Yellow;
-  for (const Paintball& ball : world.Match.Paintballs) {
+  for (const Paintball& ball : match.Paintballs) {
     if (ball.Active == 1) Circle(canvas, Pixel(ball.Pos.x), Pixel(ball.Pos.y) + kFieldTop, 2);
   }
 }
 
-void DrawPausedBanner(const World& world, Canvas& canvas) {
-  if (world.Match.Paused == 1) canvas.Draw(590, 50, MatchPicture(world, kPausedBannerImage));
+void DrawPausedBanner(const MatchState& match, const MatchPictures& pictures, Canvas& canvas) {
+  if (match.Paused == 1) canvas.Draw(590, 50, pictures.Own(kPausedBannerImage));
 }
 
 }  // namespace match

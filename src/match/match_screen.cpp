@@ -1,7 +1,6 @@
 #include "match/match_screen.h"
 
 #include "match/field_model.h"
-#include "match/match_drawing.h"
 #include "match/movement.h"
 #include "match/opposition.h"
 #include "match/paintballs.h"
@@ -30,48 +29,57 @@ int32 Improved(int32 attribute) { return attribute < kAttributeCeiling ? attribu
 
 }  // namespace
 
-TForm8::TForm8(world::World& world) : world::Screen(world, 8, "Game On", core::InputPicture{800, 600}) {}
+MatchContext ContextOf(world::World& world) {
+  return {world.Match, world.Career, world.Rng, world.Sounds, world.Shared};
+}
+
+MatchPictures PicturesOf(const world::World& world) { return MatchPictures(world.Pictures()); }
+
+TForm8::TForm8(world::World& world)
+    : world::Screen(world, 8, "Game On", core::InputPicture{800, 600}), context_(ContextOf(world)) {}
 
 void TForm8::Timer1Timer() {
   core::Frame frame(*this, &world_.Fonts());
   gfx::Canvas& canvas = frame.Canvas();
-  MatchState& match = world_.Match;
-  const career::CareerRecord& career = world_.Career;
-  DrawField(world_, canvas);
-  if (world_.Shared.Surface == kIndoors) match.WeatherText = "Weather: Indoors";
+  const MatchPictures pictures = PicturesOf(world_);
+  MatchState& match = context_.match;
+  career::CareerRecord& career = context_.career;
+  const world::SharedState& shared = context_.shared;
+  DrawField(match, shared, pictures, canvas);
+  if (shared.Surface == kIndoors) match.WeatherText = "Weather: Indoors";
   if (match.LightningTicks > 0) --match.LightningTicks;
-  BreakMarkers(world_);
-  PlayAmbientSounds(world_);
-  CountDownLocks(world_);
-  DrawTeamStrip(world_, canvas);
-  DrawCaptionLine(world_, canvas);
-  AdvanceClock(world_);
-  DrawPanel(world_, canvas);
-  CountDownSprints(world_);
+  BreakMarkers(context_);
+  PlayAmbientSounds(context_);
+  CountDownLocks(context_);
+  DrawTeamStrip(career, pictures, canvas);
+  DrawCaptionLine(match, career, shared, canvas);
+  AdvanceClock(match, career);
+  DrawPanel(match, career, shared, pictures, canvas);
+  CountDownSprints(match, career);
   DrawEndMarks(canvas);
-  TruncateFlagPos(world_);
-  DrawFlag(world_, canvas);
-  TestFlagHung(world_);
-  CarryFlag(world_);
-  DropFlag(world_);
-  PickUpFlag(world_);
-  TracePointerPath(world_, canvas);
-  if (MoveOwnTeam(world_)) DrawTiredFigures(world_, canvas);
-  MoveOpposition(world_);
-  UpdateOppVisible(world_);
-  UpdateSpotted(world_);
-  DrawPlayersAndBunkers(world_, canvas);
-  AdvanceFiringCycles(world_);
-  FireOwnShots(world_);
-  FlyPaintballs(world_);
-  DrawPaintballs(world_, canvas);
-  HitPaintballs(world_);
-  if (career.WeatherAllowed == kWeatherAllowed && match.WeatherRoll == kBadWeather) WeatherEffects(world_, canvas);
-  if (match.Paused == 1) DrawPausedBanner(world_, canvas);
-  AimOpposition(world_);
-  FireOppositionShots(world_);
-  ApplyScriptedPlays(world_);
-  if (MatchIsOver(world_)) EndMatch();
+  TruncateFlagPos(match);
+  DrawFlag(match, canvas);
+  TestFlagHung(match);
+  CarryFlag(match, career);
+  DropFlag(career);
+  PickUpFlag(match, career);
+  TracePointerPath(match, career, shared, canvas);
+  if (MoveOwnTeam(match, career, shared)) DrawTiredFigures(match, career, shared, canvas);
+  MoveOpposition(match);
+  UpdateOppVisible(match, career);
+  UpdateSpotted(match, career);
+  DrawPlayersAndBunkers(match, career, shared, context_.rng, canvas);
+  AdvanceFiringCycles(match, career);
+  FireOwnShots(context_);
+  FlyPaintballs(context_);
+  DrawPaintballs(match, canvas);
+  HitPaintballs(match, career);
+  if (career.WeatherAllowed == kWeatherAllowed && match.WeatherRoll == kBadWeather) WeatherEffects(context_, canvas);
+  if (match.Paused == 1) DrawPausedBanner(match, pictures, canvas);
+  AimOpposition(context_);
+  FireOppositionShots(context_);
+  ApplyScriptedPlays(match, shared);
+  if (MatchIsOver(match, career)) EndMatch();
   frame.Copy();
 }
 

@@ -1,7 +1,13 @@
 #pragma once
+#include "match/match_context.h"
+#include "match/match_drawing.h"
 #include "world/world.h"
 
 namespace match {
+
+// The match's rules and pictures as the world holds them.
+MatchContext ContextOf(world::World& world);
+MatchPictures PicturesOf(const world::World& world);
 
 // The live match: one tick draws the whole picture and moves the match on; the mouse and the
 // keys only change orders between ticks.
@@ -18,6 +24,8 @@ class TForm8 : public world::Screen {
   void Image1MouseMove(int x, int y);
 
  private:
+  MatchContext context_;
+
   void EndMatch();
   void ImprovePlayer();
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "match/field_model.h"
-#include "world/world.h"
 
 namespace match {
 
@@ -31,28 +30,27 @@ constexpr int kBunkerColours = 3;
 
 FieldPoint StartPoint(double x, int j) { return {x, 20.0 * j + 120.0}; }
 
-int32 OppositionGearLevel(world::World& world) {
-  const career::CareerRecord& career = world.Career;
-  const int32 drawn = world.Rng(2);
+int32 OppositionGearLevel(const career::CareerRecord& career, core::Random& rng) {
+  const int32 drawn = rng(2);
   const long long level = career.TechLevel == kLowTech ? drawn + 1 : drawn + career.TourStage / 5 + 1;
   return static_cast<int32>(std::clamp<long long>(level, 1, 6));
 }
 
-void LineUpBothTeams(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  MatchState& match = world.Match;
+void LineUpBothTeams(MatchContext& context) {
+  career::CareerRecord& career = context.career;
+  MatchState& match = context.match;
   for (int j = 1; j <= kTeamSize; ++j) {
     career.AimPoint[j] = {0.0, 0.0};
     career.Firing[j] = 0;
     career.MatchPending = 1;
     career.PlayerPos[j] = StartPoint(35.0, j);
     match.OppPos[j] = StartPoint(765.0, j);
-    world.Shared.ResultFrame = 0;
+    context.shared.ResultFrame = 0;
     career.PlayerTarget[j] = StartPoint(35.0, j);
     career.Sprint[j] = 0;
     match.OppTarget[j] = StartPoint(765.0, j);
     match.OppSpeed[j] = static_cast<int32>(std::min<long long>(kFastestOpposition, career.TourStage / 2 + 10));
-    match.OppGearLevel[j] = OppositionGearLevel(world);
+    match.OppGearLevel[j] = OppositionGearLevel(career, context.rng);
     career.InPlay[j] = 1;
     match.OppInPlay[j] = 1;
     match.OppVisible[j] = 1;
@@ -80,25 +78,26 @@ const std::array<FieldPoint, kBunkerCount>& BunkerLayout(int layout) {
   return kLayouts[static_cast<std::size_t>(std::clamp(layout, 1, kLayoutCount) - 1)];
 }
 
-void StartMatch(world::World& world) {
-  MatchState& match = world.Match;
+void StartMatch(MatchContext& context) {
+  MatchState& match = context.match;
+  world::SharedState& shared = context.shared;
   match.MatchClock = kMatchTicks;
   for (Paintball& paintball : match.Paintballs) paintball.Active = 0;
-  LineUpBothTeams(world);
-  world.Shared.SelectedPlayer = 4;
+  LineUpBothTeams(context);
+  shared.SelectedPlayer = 4;
   match.FlagPos = kFlagStart;
-  match.WeatherRoll = world.Rng(5) + 1;
+  match.WeatherRoll = context.rng(5) + 1;
   match.LightningTicks = 0;
-  for (int32& kind : match.BunkerKind) kind = world.Rng(kBunkerColours) + 1;
+  for (int32& kind : match.BunkerKind) kind = context.rng(kBunkerColours) + 1;
   match.WeatherText = "Weather: Fine";
   match.Paused = 1;
   match.PauseRegenCounter = 0;
   match.FlagHung = 0;
-  match.PauseBudgetMax = PauseBudgetFor(world.Career.Challenge, match.PauseBudgetMax);
+  match.PauseBudgetMax = PauseBudgetFor(context.career.Challenge, match.PauseBudgetMax);
   match.PauseBudget = match.PauseBudgetMax;
-  for (int j = 1; j <= kTeamSize; ++j) world.Career.HasFlag[j] = 0;
-  world.Shared.FieldLayout = NextLayout(world.Shared.FieldLayout);
-  const Layout& layout = BunkerLayout(world.Shared.FieldLayout);
+  for (int j = 1; j <= kTeamSize; ++j) context.career.HasFlag[j] = 0;
+  shared.FieldLayout = NextLayout(shared.FieldLayout);
+  const Layout& layout = BunkerLayout(shared.FieldLayout);
   for (int n = 1; n <= kBunkerCount; ++n) match.Bunkers[n] = layout[static_cast<std::size_t>(n - 1)];
 }
 

@@ -2,8 +2,7 @@
 #include <array>
 
 #include "career/field_point.h"
-
-namespace world { class World; }
+#include "match/match_context.h"
 
 namespace match {
 
@@ -16,6 +15,6 @@ const std::array<career::FieldPoint, 14>& BunkerLayout(int layout);
 // positions, the opposition's strength from the tour stage, the flag, the weather roll, the
 // bunkers' colours, the pause budget and the next bunker layout, drawing its random numbers
 // in that order.
-void StartMatch(world::World& world);
+void StartMatch(MatchContext& context);
 
 }  // namespace match

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "match/field_model.h"
-#include "world/world.h"
 
 namespace match {
 
@@ -37,14 +36,12 @@ FieldPoint WalkStep(const FieldPoint& pos, const FieldPoint& target, long long s
 
 bool IsTired(int32 match_clock, int32 endurance) { return match_clock / 100 < 30LL - endurance; }
 
-bool MoveOwnTeam(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  const MatchState& match = world.Match;
+bool MoveOwnTeam(const MatchState& match, career::CareerRecord& career, const world::SharedState& shared) {
   bool selected_tired = false;
   for (int j = 1; j <= kTeamSize; ++j) {
     const double factor = career.Sprint[j] > 1 ? 2.0 : 1.0;
     const bool tired = IsTired(match.MatchClock, career.Endurance[j]);
-    if (tired && j == world.Shared.SelectedPlayer) selected_tired = true;
+    if (tired && j == shared.SelectedPlayer) selected_tired = true;
     FieldPoint step = WalkStep(career.PlayerPos[j], career.PlayerTarget[j], career.Speed[j], tired ? kTiredPenalty : 0);
     step = {step.x * factor, step.y * factor};
     if (match.Paused == 0) career.PlayerPos[j] = Difference(career.PlayerPos[j], step);
@@ -52,8 +49,7 @@ bool MoveOwnTeam(world::World& world) {
   return selected_tired;
 }
 
-void MoveOpposition(world::World& world) {
-  MatchState& match = world.Match;
+void MoveOpposition(MatchState& match) {
   for (int i = 1; i <= kTeamSize; ++i) {
     const FieldPoint step = WalkStep(match.OppPos[i], match.OppTarget[i], match.OppSpeed[i], 0);
     if (match.Paused == 0) match.OppPos[i] = Difference(match.OppPos[i], step);

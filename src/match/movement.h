@@ -1,8 +1,8 @@
 #pragma once
 #include "career/career_record.h"
 #include "career/field_point.h"
-
-namespace world { class World; }
+#include "match/match_state.h"
+#include "world/shared_state.h"
 
 namespace match {
 
@@ -17,7 +17,7 @@ career::FieldPoint WalkStep(const career::FieldPoint& pos, const career::FieldPo
 bool IsTired(career::int32 match_clock, career::int32 endurance);
 
 // Both teams walk, the own team first. True when the selected player walked tired.
-bool MoveOwnTeam(world::World& world);
-void MoveOpposition(world::World& world);
+bool MoveOwnTeam(const MatchState& match, career::CareerRecord& career, const world::SharedState& shared);
+void MoveOpposition(MatchState& match);
 
 }  // namespace match

@@ -3,7 +3,6 @@
 #include <span>
 
 #include "match/field_model.h"
-#include "world/world.h"
 
 namespace match {
 
@@ -104,14 +103,14 @@ void Apply(MatchState& match, const ScriptedMove& move) {
   }
 }
 
-void AimAtNearestSpotted(world::World& world, int i) {
-  const career::CareerRecord& career = world.Career;
-  MatchState& match = world.Match;
+void AimAtNearestSpotted(MatchContext& context, int i) {
+  const career::CareerRecord& career = context.career;
+  MatchState& match = context.match;
   for (int j = 1; j <= kTeamSize; ++j) {
     const double d = Distance(career.PlayerPos[j], match.OppPos[i]);
     if (d < match.OppAimDist[i] && career.InPlay[j] == 1 && career.Spotted[j] == 1) {
-      const int rx = world.Rng(30) - 15;
-      const int ry = world.Rng(30) - 15;
+      const int rx = context.rng(30) - 15;
+      const int ry = context.rng(30) - 15;
       match.OppAim[i] = {career.PlayerPos[j].x + rx, career.PlayerPos[j].y + kFieldTop + ry};
       match.OppAimDist[i] = d;
     }
@@ -120,18 +119,17 @@ void AimAtNearestSpotted(world::World& world, int i) {
 
 }  // namespace
 
-void AimOpposition(world::World& world) {
-  MatchState& match = world.Match;
+void AimOpposition(MatchContext& context) {
+  MatchState& match = context.match;
   for (int i = 1; i <= kTeamSize; ++i) {
     match.OppAim[i] = {0.0, 0.0};
     match.OppAimDist[i] = kNoAimDistance;
-    if (match.OppVisible[i] == 1) AimAtNearestSpotted(world, i);
+    if (match.OppVisible[i] == 1) AimAtNearestSpotted(context, i);
   }
 }
 
-void ApplyScriptedPlays(world::World& world) {
-  MatchState& match = world.Match;
-  for (const ScriptedMove& move : PlayOf(world.Shared.FieldLayout)) {
+void ApplyScriptedPlays(MatchState& match, const world::SharedState& shared) {
+  for (const ScriptedMove& move : PlayOf(shared.FieldLayout)) {
     if (move.clock == match.MatchClock) Apply(match, move);
   }
 }

@@ -4,7 +4,6 @@
 
 #include "career/counters.h"
 #include "match/field_model.h"
-#include "world/world.h"
 
 namespace match {
 
@@ -42,13 +41,13 @@ int TakeSlot(MatchState& match, int32* paint) {
   return kPaintballCount;
 }
 
-void Launch(world::World& world, int32* paint, int32 owner, const FieldPoint& from, const FieldPoint& aim) {
-  Paintball& paintball = world.Match.Paintballs[TakeSlot(world.Match, paint)];
+void Launch(MatchContext& context, int32* paint, int32 owner, const FieldPoint& from, const FieldPoint& aim) {
+  Paintball& paintball = context.match.Paintballs[TakeSlot(context.match, paint)];
   paintball.Active = 1;
   paintball.Owner = owner;
   paintball.Pos = from;
   paintball.Vel = LaunchVelocity(Difference(ToField(aim), paintball.Pos));
-  world.Sounds.Play(kMarkerPops[world.Rng(3)]);
+  context.sounds.Play(kMarkerPops[context.rng(3)]);
 }
 
 bool OwnPlayerFires(const career::CareerRecord& career, const MatchState& match, int j) {
@@ -59,13 +58,13 @@ bool OwnPlayerFires(const career::CareerRecord& career, const MatchState& match,
 
 // The opposition has no accuracy of its own: its speed stands for it, so it aims better as
 // the tour goes on.
-long long ShooterAccuracy(const world::World& world, int32 owner) {
-  if (IsOwn(owner)) return world.Career.Accuracy[owner];
+long long ShooterAccuracy(const MatchState& match, const career::CareerRecord& career, int32 owner) {
+  if (IsOwn(owner)) return career.Accuracy[owner];
   const int i = owner - kTeamSize;
-  return i >= 1 && i <= kTeamSize ? world.Match.OppSpeed[i] : 0;
+  return i >= 1 && i <= kTeamSize ? match.OppSpeed[i] : 0;
 }
 
-bool PushDrawn(world::World& world, long long accuracy) { return world.Rng(100) > accuracy + 70; }
+bool PushDrawn(core::Random& rng, long long accuracy) { return rng(100) > accuracy + 70; }
 
 void StopOnBunkers(const MatchState& match, Paintball& paintball) {
   for (const FieldPoint& bunker : match.Bunkers) {
@@ -111,9 +110,7 @@ FieldPoint LaunchVelocity(FieldPoint way) {
   return v;
 }
 
-void AdvanceFiringCycles(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  MatchState& match = world.Match;
+void AdvanceFiringCycles(MatchState& match, career::CareerRecord& career) {
   if (match.Paused != 0) return;
   for (int j = 1; j <= kTeamSize; ++j) {
     if (career.Firing[j] != 1) continue;
@@ -126,42 +123,40 @@ void AdvanceFiringCycles(world::World& world) {
   }
 }
 
-void FireOwnShots(world::World& world) {
-  career::CareerRecord& career = world.Career;
+void FireOwnShots(MatchContext& context) {
+  career::CareerRecord& career = context.career;
   for (int j = 1; j <= kTeamSize; ++j) {
-    if (OwnPlayerFires(career, world.Match, j)) Launch(world, &career.Paint[j], j, career.PlayerPos[j], career.AimPoint[j]);
+    if (OwnPlayerFires(career, context.match, j)) Launch(context, &career.Paint[j], j, career.PlayerPos[j], career.AimPoint[j]);
   }
 }
 
-void FireOppositionShots(world::World& world) {
-  MatchState& match = world.Match;
+void FireOppositionShots(MatchContext& context) {
+  MatchState& match = context.match;
   for (int i = 1; i <= kTeamSize; ++i) {
     match.OppPaint[i] = 1;
     if (match.OppInPlay[i] != 1 || match.Paused != 0) continue;
     match.OppPaint[i] = 100;
     if (match.OppAim[i].x > 0 && match.OppShotCount[i] < match.OppGearLevel[i] && match.OppShotTimer[i] == 0) {
-      Launch(world, nullptr, i + kTeamSize, match.OppPos[i], match.OppAim[i]);
+      Launch(context, nullptr, i + kTeamSize, match.OppPos[i], match.OppAim[i]);
     }
   }
 }
 
-void FlyPaintballs(world::World& world) {
-  MatchState& match = world.Match;
+void FlyPaintballs(MatchContext& context) {
+  MatchState& match = context.match;
   if (match.Paused != 0) return;
   for (Paintball& paintball : match.Paintballs) {
     if (paintball.Active != 1) continue;
     paintball.Pos = {paintball.Pos.x + paintball.Vel.x, paintball.Pos.y + paintball.Vel.y};
-    const long long accuracy = ShooterAccuracy(world, paintball.Owner);
-    if (PushDrawn(world, accuracy)) paintball.Pos.x += kPush;
-    if (PushDrawn(world, accuracy)) paintball.Pos.x -= kPush;
-    if (PushDrawn(world, accuracy)) paintball.Pos.y += kPush;
-    if (PushDrawn(world, accuracy)) paintball.Pos.y -= kPush;
+    const long long accuracy = ShooterAccuracy(match, context.career, paintball.Owner);
+    if (PushDrawn(context.rng, accuracy)) paintball.Pos.x += kPush;
+    if (PushDrawn(context.rng, accuracy)) paintball.Pos.x -= kPush;
+    if (PushDrawn(context.rng, accuracy)) paintball.Pos.y += kPush;
+    if (PushDrawn(context.rng, accuracy)) paintball.Pos.y -= kPush;
   }
 }
 
-void HitPaintballs(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  MatchState& match = world.Match;
+void HitPaintballs(MatchState& match, career::CareerRecord& career) {
   for (Paintball& paintball : match.Paintballs) {
     if (paintball.Active != 1) continue;
     StopOnBunkers(match, paintball);

@@ -1,7 +1,8 @@
 #pragma once
+#include "career/career_record.h"
 #include "career/field_point.h"
-
-namespace world { class World; }
+#include "match/match_context.h"
+#include "match/match_state.h"
 
 namespace match {
 
@@ -10,14 +11,14 @@ namespace match {
 career::FieldPoint LaunchVelocity(career::FieldPoint way);
 
 // The firing cycles' counters, own team then opposition.
-void AdvanceFiringCycles(world::World& world);
+void AdvanceFiringCycles(MatchState& match, career::CareerRecord& career);
 // Every own player whose cycle allows fires at its aim point.
-void FireOwnShots(world::World& world);
+void FireOwnShots(MatchContext& context);
 // Every visible, aiming opponent whose cycle allows fires; none of them runs out of paint.
-void FireOppositionShots(world::World& world);
+void FireOppositionShots(MatchContext& context);
 // The paintballs fly their displacement and are pushed about by their shooter's accuracy.
-void FlyPaintballs(world::World& world);
+void FlyPaintballs(MatchContext& context);
 // Bunkers, own players, opponents and the field edge stop paintballs; players hit are out.
-void HitPaintballs(world::World& world);
+void HitPaintballs(MatchState& match, career::CareerRecord& career);
 
 }  // namespace match

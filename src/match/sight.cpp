@@ -6,7 +6,6 @@
 #include <cstddef>
 
 #include "match/match_drawing.h"
-#include "world/world.h"
 
 namespace match {
 
@@ -49,10 +48,9 @@ bool LineIsClear(const BunkerField& bunkers, const FieldPoint& from, const Field
   return clear;
 }
 
-void TracePointerPath(world::World& world, gfx::Canvas& canvas) {
-  MatchState& match = world.Match;
-  const career::CareerRecord& career = world.Career;
-  const int s = world.Shared.SelectedPlayer;
+void TracePointerPath(MatchState& match, const career::CareerRecord& career, const world::SharedState& shared,
+                      gfx::Canvas& canvas) {
+  const int s = shared.SelectedPlayer;
   const bool dotted = career.InPlay[s] == 1 && match.PointerInField == 1;
   PointerPathPen pen{.fire_mode = match.OrderMode == kFireMode};
   FieldPoint last_point = career.PlayerPos[s];
@@ -69,9 +67,7 @@ void TracePointerPath(world::World& world, gfx::Canvas& canvas) {
   if (dotted) DrawPathCaption(canvas, last_point, pen.fire_mode);
 }
 
-void UpdateOppVisible(world::World& world) {
-  MatchState& match = world.Match;
-  const career::CareerRecord& career = world.Career;
+void UpdateOppVisible(MatchState& match, const career::CareerRecord& career) {
   for (int i = 1; i <= kTeamSize; ++i) {
     match.OppVisible[i] = 0;
     for (int j = 1; j <= kTeamSize && match.OppVisible[i] == 0; ++j) {
@@ -83,9 +79,7 @@ void UpdateOppVisible(world::World& world) {
   }
 }
 
-void UpdateSpotted(world::World& world) {
-  const MatchState& match = world.Match;
-  career::CareerRecord& career = world.Career;
+void UpdateSpotted(const MatchState& match, career::CareerRecord& career) {
   for (int j = 1; j <= kTeamSize; ++j) {
     career.Spotted[j] = 0;
     for (int i = 1; i <= kTeamSize && career.Spotted[j] == 0; ++i) {

@@ -1,10 +1,11 @@
 #pragma once
+#include "career/career_record.h"
 #include "career/slots.h"
 #include "match/field_model.h"
 #include "match/match_state.h"
+#include "world/shared_state.h"
 
 namespace gfx { class Canvas; }
-namespace world { class World; }
 
 namespace match {
 
@@ -47,11 +48,12 @@ bool LineIsClear(const BunkerField& bunkers, const FieldPoint& from, const Field
 
 // The dotted path from the selected player to the pointer, and whether a move order along it
 // is refused (MoveBlocked, set back at once in FIRE mode).
-void TracePointerPath(world::World& world, gfx::Canvas& canvas);
+void TracePointerPath(MatchState& match, const career::CareerRecord& career, const world::SharedState& shared,
+                      gfx::Canvas& canvas);
 
 // Which opponents the team sees (all of them on the easy challenge), then which own players
 // the opposition sees.
-void UpdateOppVisible(world::World& world);
-void UpdateSpotted(world::World& world);
+void UpdateOppVisible(MatchState& match, const career::CareerRecord& career);
+void UpdateSpotted(const MatchState& match, career::CareerRecord& career);
 
 }  // namespace match

@@ -4,7 +4,6 @@
 
 #include "career/counters.h"
 #include "match/field_model.h"
-#include "world/world.h"
 
 namespace match {
 
@@ -24,7 +23,7 @@ int32 PauseRegrowth(int32 challenge) {
   return 0;
 }
 
-bool AmbientChance(world::World& world) { return world.Rng(1000) > 996; }
+bool AmbientChance(core::Random& rng) { return rng(1000) > 996; }
 
 bool AnyoneHasFlag(const career::CareerRecord& career) {
   for (int j = 1; j <= kTeamSize; ++j) {
@@ -35,40 +34,40 @@ bool AnyoneHasFlag(const career::CareerRecord& career) {
 
 }  // namespace
 
-void BreakMarkers(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  const MatchState& match = world.Match;
+void BreakMarkers(MatchContext& context) {
+  career::CareerRecord& career = context.career;
+  const MatchState& match = context.match;
   for (int j = 1; j <= kTeamSize; ++j) {
-    const int r = world.Rng(kBreakdownChances);
+    const int r = context.rng(kBreakdownChances);
     if (r == kBreakdownDraw && career.InPlay[j] == 1 && match.Paused == 0 && career.Challenge > 1) {
       career.GearLevel[j] = 0;
-      world.Sounds.Play(Sound::Hiss);
+      context.sounds.Play(Sound::Hiss);
     }
   }
 }
 
-void PlayAmbientSounds(world::World& world) {
-  MatchState& match = world.Match;
-  if (match.WeatherRoll >= kBadWeather || world.Shared.Surface >= kIndoors) return;
-  if (AmbientChance(world)) world.Sounds.Play(Sound::Bird);
-  if (AmbientChance(world)) match.BarkTicks = world.Rng(50) + 21;
+void PlayAmbientSounds(MatchContext& context) {
+  MatchState& match = context.match;
+  if (match.WeatherRoll >= kBadWeather || context.shared.Surface >= kIndoors) return;
+  if (AmbientChance(context.rng)) context.sounds.Play(Sound::Bird);
+  if (AmbientChance(context.rng)) match.BarkTicks = context.rng(50) + 21;
 }
 
-void CountDownLocks(world::World& world) {
-  MatchState& match = world.Match;
-  world.Shared.ResultClickLock = std::max(career::SaturatingAdd(world.Shared.ResultClickLock, -1), 0);
+void CountDownLocks(MatchContext& context) {
+  MatchState& match = context.match;
+  int32& lock = context.shared.ResultClickLock;
+  lock = std::max(career::SaturatingAdd(lock, -1), 0);
   match.BarkTicks = std::max(match.BarkTicks - 1, 0);
-  if (std::find(std::begin(kBarkAt), std::end(kBarkAt), match.BarkTicks) != std::end(kBarkAt)) world.Sounds.Play(Sound::Bark);
+  if (std::find(std::begin(kBarkAt), std::end(kBarkAt), match.BarkTicks) != std::end(kBarkAt)) context.sounds.Play(Sound::Bark);
 }
 
-void AdvanceClock(world::World& world) {
-  MatchState& match = world.Match;
+void AdvanceClock(MatchState& match, const career::CareerRecord& career) {
   if (match.Paused == 0) --match.MatchClock;
   if (match.Paused == 1) --match.PauseBudget;
   if (match.Paused == 0) ++match.PauseRegenCounter;
   if (match.PauseRegenCounter == kRegenTicks) {
     match.PauseRegenCounter = 0;
-    match.PauseBudget += PauseRegrowth(world.Career.Challenge);
+    match.PauseBudget += PauseRegrowth(career.Challenge);
   }
   if (match.PauseBudget < 1) {
     match.PauseBudget = 0;
@@ -77,37 +76,32 @@ void AdvanceClock(world::World& world) {
   if (match.PauseBudget > match.PauseBudgetMax) match.PauseBudget = match.PauseBudgetMax;
 }
 
-void CountDownSprints(world::World& world) {
-  career::CareerRecord& career = world.Career;
+void CountDownSprints(const MatchState& match, career::CareerRecord& career) {
   for (int j = 1; j <= kTeamSize; ++j) {
-    if (world.Match.Paused == 0 && career.Sprint[j] > 1) --career.Sprint[j];
+    if (match.Paused == 0 && career.Sprint[j] > 1) --career.Sprint[j];
   }
 }
 
-void TruncateFlagPos(world::World& world) { world.Match.FlagPos = Truncated(world.Match.FlagPos); }
+void TruncateFlagPos(MatchState& match) { match.FlagPos = Truncated(match.FlagPos); }
 
-void TestFlagHung(world::World& world) {
-  MatchState& match = world.Match;
+void TestFlagHung(MatchState& match) {
   match.FlagHung = Closer(kHomeStation, match.FlagPos, kHangRadius) ? 1 : 0;
 }
 
-void CarryFlag(world::World& world) {
-  const career::CareerRecord& career = world.Career;
+void CarryFlag(MatchState& match, const career::CareerRecord& career) {
   for (int j = 1; j <= kTeamSize; ++j) {
-    if (career.HasFlag[j] == 1) world.Match.FlagPos = ToPicture(career.PlayerPos[j]);
+    if (career.HasFlag[j] == 1) match.FlagPos = ToPicture(career.PlayerPos[j]);
   }
 }
 
-void DropFlag(world::World& world) {
-  career::CareerRecord& career = world.Career;
+void DropFlag(career::CareerRecord& career) {
   for (int j = 1; j <= kTeamSize; ++j) {
     if (career.InPlay[j] == 0 && career.HasFlag[j] == 1) career.HasFlag[j] = 0;
   }
 }
 
-void PickUpFlag(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  const FieldPoint flag = world.Match.FlagPos;
+void PickUpFlag(const MatchState& match, career::CareerRecord& career) {
+  const FieldPoint flag = match.FlagPos;
   for (int j = 1; j <= kTeamSize; ++j) {
     if (career.InPlay[j] != 1 || AnyoneHasFlag(career)) continue;
     if (Closer(career.PlayerPos[j], ToField(flag), kReachRadius)) {
@@ -118,9 +112,7 @@ void PickUpFlag(world::World& world) {
   }
 }
 
-bool MatchIsOver(world::World& world) {
-  career::CareerRecord& career = world.Career;
-  const MatchState& match = world.Match;
+bool MatchIsOver(const MatchState& match, career::CareerRecord& career) {
   bool team_out = true;
   for (int j = 1; j <= kTeamSize; ++j) team_out = team_out && career.InPlay[j] != 1;
   if (match.FlagHung == 1) {

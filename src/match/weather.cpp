@@ -3,14 +3,12 @@
 
 #include "match/match_canvas.h"
 #include "match/match_drawing.h"
-#include "world/world.h"
 
 namespace match {
 
 namespace {
 
 using gfx::Canvas;
-using world::World;
 using core::Sound;
 
 constexpr gfx::Color kGrey{128, 128, 128};
@@ -39,9 +37,9 @@ void DrawRaindrop(Canvas& canvas, int x, int y) {
   canvas.Polyline({{x + 6, y - 6}, {x, y}, {x + 7, y - 5}});
 }
 
-void Rainstorm(World& world, Canvas& canvas) {
-  MatchState& match = world.Match;
-  world.Sounds.Play(Sound::Rain);
+void Rainstorm(MatchContext& context, Canvas& canvas) {
+  MatchState& match = context.match;
+  context.sounds.Play(Sound::Rain);
   match.WeatherText = "Weather: Rainstorm";
   canvas.Pen.Color = gfx::colors::SkyBlue;
   for (int p = 1; p <= kParticleCount; ++p) {
@@ -49,57 +47,57 @@ void Rainstorm(World& world, Canvas& canvas) {
     int& y = match.ParticleY[p];
     const int speed = match.ParticleSpeed[p];
     DrawRaindrop(canvas, x, y);
-    x = x - speed + world.Rng(2);
-    y = y + speed + world.Rng(2);
+    x = x - speed + context.rng(2);
+    y = y + speed + context.rng(2);
     if (y > 440) y = kTopRow;
     if (x < 1) x = kRightEdge;
   }
-  if (world.Rng(1000) > 995) {
+  if (context.rng(1000) > 995) {
     match.LightningTicks = kLightningFlashTicks;
-    world.Sounds.Play(Sound::Thunder);
+    context.sounds.Play(Sound::Thunder);
   }
 }
 
-void DrawSpecks(World& world, Canvas& canvas, int count) {
+void DrawSpecks(core::Random& rng, Canvas& canvas, int count) {
   for (int speck = 0; speck < count; ++speck) {
-    const int x = world.Rng(800);
-    const int y = world.Rng(400) + kFieldTop;
+    const int x = rng(800);
+    const int y = rng(400) + kFieldTop;
     Circle(canvas, x, y, 1);
   }
 }
 
-void BlowAlong(World& world, int& x, int& y, int speed) {
-  x = x - 2 * speed - world.Rng(3);
-  y = y + world.Rng(4) - 1;
+void BlowAlong(core::Random& rng, int& x, int& y, int speed) {
+  x = x - 2 * speed - rng(3);
+  y = y + rng(4) - 1;
   if (y > 435) y = kTopRow;
   if (y < 43) y = 435;
   if (x < 1) x = kRightEdge;
 }
 
-void Blow(World& world, Canvas& canvas, const Blizzard& storm) {
-  MatchState& match = world.Match;
+void Blow(MatchContext& context, Canvas& canvas, const Blizzard& storm) {
+  MatchState& match = context.match;
   match.WeatherText = storm.caption;
   canvas.Pen.Color = storm.colour;
   canvas.Brush.Color = storm.colour;
-  world.Sounds.Play(Sound::Wind);
+  context.sounds.Play(Sound::Wind);
   for (int p = 1; p <= kParticleCount; ++p) {
     int& x = match.ParticleX[p];
     int& y = match.ParticleY[p];
     Circle(canvas, x, y, storm.particle_radius);
-    DrawSpecks(world, canvas, storm.specks_per_particle);
-    BlowAlong(world, x, y, match.ParticleSpeed[p]);
+    DrawSpecks(context.rng, canvas, storm.specks_per_particle);
+    BlowAlong(context.rng, x, y, match.ParticleSpeed[p]);
   }
-  if (storm.thunder_above > 0 && world.Rng(1000) > storm.thunder_above) world.Sounds.Play(Sound::Thunder);
+  if (storm.thunder_above > 0 && context.rng(1000) > storm.thunder_above) context.sounds.Play(Sound::Thunder);
 }
 
 }  // namespace
 
-void WeatherEffects(World& world, Canvas& canvas) {
-  if (world.Career.WeatherAllowed != kWeatherAllowed || world.Match.WeatherRoll != kBadWeatherRoll) return;
-  switch (world.Shared.Surface) {
-    case 1: Rainstorm(world, canvas); break;
-    case 2: Blow(world, canvas, kDuststorm); break;
-    case 3: Blow(world, canvas, kSnowing); break;
+void WeatherEffects(MatchContext& context, Canvas& canvas) {
+  if (context.career.WeatherAllowed != kWeatherAllowed || context.match.WeatherRoll != kBadWeatherRoll) return;
+  switch (context.shared.Surface) {
+    case 1: Rainstorm(context, canvas); break;
+    case 2: Blow(context, canvas, kDuststorm); break;
+    case 3: Blow(context, canvas, kSnowing); break;
     default: break;  // indoors: no weather
   }
 }

@@ -167,7 +167,8 @@ void TForm7::Play() {
   world_.Sounds.Play(Sound::Click);
   world_.Sounds.Stop(Sound::Drummers);
   world_.Sounds.Stop(Sound::CashRegister);
-  match::StartMatch(world_);
+  match::MatchContext context = match::ContextOf(world_);
+  match::StartMatch(context);
 }
 
 // Slot k and slot k + 1 change places through the scratch slot 8, which keeps a copy of the

@@ -55,6 +55,7 @@ class World : public core::Stage {
   core::Host& GetHost() { return host_; }
   gfx::FontLibrary& Fonts() override { return *fonts_; }
   const gfx::Picture* Picture(int form, int image) const { return pictures_ ? pictures_->Get(form, image) : nullptr; }
+  const core::PictureStore* Pictures() const { return pictures_.get(); }
   career::Files& WorkingFolder() { return host_.WorkingFolder(); }
   std::uint64_t Now() const { return now_; }
 

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "match/match_drawing.h"
+#include "match/match_screen.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -17,8 +18,9 @@ void DuststormWeather(benchmark::State& state) {
   testing_support::Game game;
   StirUpDust(game.program);
   gfx::Canvas canvas(800, 600, &game.program.Fonts());
+  match::MatchContext context = match::ContextOf(game.program);
   for (auto _ : state) {
-    match::WeatherEffects(game.program, canvas);
+    match::WeatherEffects(context, canvas);
     benchmark::DoNotOptimize(canvas.Image().Row(300));
   }
 }
@@ -38,21 +40,26 @@ void CrowdedMatchPicture(benchmark::State& state) {
   }
   for (int k = 1; k <= match::kPaintballCount; ++k) program.Match.Paintballs[k] = {{2.0 + 3.9 * k, 200}, 1, {15, 0}, 1};
   program.Match.Paused = 1;
+  match::MatchContext context = match::ContextOf(program);
+  const match::MatchState& match = program.Match;
+  const career::CareerRecord& career = program.Career;
+  const world::SharedState& shared = program.Shared;
+  const match::MatchPictures pictures = match::PicturesOf(program);
   for (auto _ : state) {
     gfx::Canvas canvas(800, 600, &program.Fonts());
-    match::DrawField(program, canvas);
-    match::DrawTeamStrip(program, canvas);
-    match::DrawCaptionLine(program, canvas);
-    match::DrawPanel(program, canvas);
+    match::DrawField(match, shared, pictures, canvas);
+    match::DrawTeamStrip(career, pictures, canvas);
+    match::DrawCaptionLine(match, career, shared, canvas);
+    match::DrawPanel(match, career, shared, pictures, canvas);
     match::DrawEndMarks(canvas);
-    match::DrawFlag(program, canvas);
+    match::DrawFlag(match, canvas);
     for (int dot = 1; dot <= 100; ++dot) match::DrawPathDot(canvas, {4.0 * dot, 150}, {});
     match::DrawPathCaption(canvas, {400, 150}, false);
-    match::DrawTiredFigures(program, canvas);
-    match::DrawPlayersAndBunkers(program, canvas);
-    match::DrawPaintballs(program, canvas);
-    match::WeatherEffects(program, canvas);
-    match::DrawPausedBanner(program, canvas);
+    match::DrawTiredFigures(match, career, shared, canvas);
+    match::DrawPlayersAndBunkers(match, career, shared, program.Rng, canvas);
+    match::DrawPaintballs(match, canvas);
+    match::WeatherEffects(context, canvas);
+    match::DrawPausedBanner(match, pictures, canvas);
     benchmark::DoNotOptimize(canvas.Image().Row(300));
   }
 }

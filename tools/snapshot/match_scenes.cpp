@@ -4,6 +4,8 @@
 
 #include "career/field_point.h"
 #include "match/match_drawing.h"
+#include "match/match_screen.h"
+#include "match/sight.h"
 
 namespace snapshot {
 
@@ -65,24 +67,6 @@ void SetField(match::MatchState& match) {
   match.PauseBudgetMax = 999;
 }
 
-// The pointer path as the tick traces it: hundredths of the way, until within 5 of the pointer.
-void DrawPointerPath(app::Program& program, gfx::Canvas& canvas) {
-  const match::MatchState& match = program.Match;
-  const int slot = program.Shared.SelectedPlayer;
-  const FieldPoint start = program.Career.PlayerPos[slot];
-  const FieldPoint d = career::Difference(start, match.PointerPos);
-  const FieldPoint step{static_cast<int>(d.x) != 0 ? d.x / 100 : 0.0, static_cast<int>(d.y) != 0 ? d.y / 100 : 0.0};
-  match::PointerPathPen pen{match.OrderMode == 1, false};
-  FieldPoint point = start;
-  for (double distance = career::Distance(start, match.PointerPos); distance > 5;) {
-    distance = career::Distance(point, match.PointerPos);
-    point = career::Difference(point, step);
-    for (const FieldPoint& bunker : match.Bunkers) pen.blocked = pen.blocked || career::Distance(bunker, point) < 15;
-    match::DrawPathDot(canvas, point, pen);
-  }
-  match::DrawPathCaption(canvas, point, pen.fire_mode);
-}
-
 void SetScene(app::Program& program, const std::string& scenario, const Weather& weather) {
   SetTeam(program);
   SetField(program.Match);
@@ -104,22 +88,27 @@ std::optional<gfx::Picture> MatchPicture(app::Program& program, const std::strin
   const auto scene = kScenes.find(scenario);
   if (scene == kScenes.end()) return std::nullopt;
   SetScene(program, scenario, scene->second);
+  match::MatchContext context = match::ContextOf(program);
+  const match::MatchState& match = program.Match;
+  const career::CareerRecord& career = program.Career;
+  const world::SharedState& shared = program.Shared;
+  const match::MatchPictures pictures = match::PicturesOf(program);
   // The second picture shows the storm's caption, which the first one's weather step sets.
   gfx::Canvas canvas(800, 600, &program.Fonts());
   for (int tick = 0; tick < 2; ++tick) {
     canvas = gfx::Canvas(800, 600, &program.Fonts());
-    match::DrawField(program, canvas);
-    match::DrawTeamStrip(program, canvas);
-    match::DrawCaptionLine(program, canvas);
-    match::DrawPanel(program, canvas);
+    match::DrawField(match, shared, pictures, canvas);
+    match::DrawTeamStrip(career, pictures, canvas);
+    match::DrawCaptionLine(match, career, shared, canvas);
+    match::DrawPanel(match, career, shared, pictures, canvas);
     match::DrawEndMarks(canvas);
-    match::DrawFlag(program, canvas);
-    DrawPointerPath(program, canvas);
-    match::DrawTiredFigures(program, canvas);
-    match::DrawPlayersAndBunkers(program, canvas);
-    match::DrawPaintballs(program, canvas);
-    match::WeatherEffects(program, canvas);
-    match::DrawPausedBanner(program, canvas);
+    match::DrawFlag(match, canvas);
+    match::TracePointerPath(program.Match, career, shared, canvas);
+    match::DrawTiredFigures(match, career, shared, canvas);
+    match::DrawPlayersAndBunkers(match, career, shared, program.Rng, canvas);
+    match::DrawPaintballs(match, canvas);
+    match::WeatherEffects(context, canvas);
+    match::DrawPausedBanner(match, pictures, canvas);
   }
   return canvas.Image();
 }
