@@ -38,6 +38,10 @@ std::vector<Shot> ChosenScreens(int argc, char** argv) {
   if (chosen.empty()) {
     for (const int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 17, 18, 19}) chosen.push_back({number, ""});
   }
+  // A match draws nothing until it is played: on its own it is shown in play.
+  for (Shot& shot : chosen) {
+    if (shot.number == 8 && shot.scenario.empty()) shot.scenario = "match";
+  }
   return chosen;
 }
 
