@@ -5,7 +5,6 @@ namespace app {
 
 class Program;
 using core::MouseButton;
-using core::Timer;
 
 // The options of a new career: home country, challenge, weather and technology.
 class TForm3 : public world::Screen {
