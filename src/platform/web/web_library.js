@@ -131,22 +131,6 @@ mergeInto(LibraryManager.library, {
       var bytes = Page.decode(text);
       return bytes ? {bytes: bytes} : {error: 100};
     },
-    // Moves a stored value to another name, whole in its new place before the old name goes,
-    // so a refused step leaves it where it was: 0, -1 when the name must be free and is not,
-    // or the game's error code.
-    move: function (from, to, onlyToAFreeName) {
-      try {
-        var storage = Page.storage();
-        var text = storage.getItem(Page.key(from));
-        if (text === null) return 2;
-        if (onlyToAFreeName && storage.getItem(Page.key(to)) !== null) return -1;
-        storage.setItem(Page.key(to), text);
-        storage.removeItem(Page.key(from));
-        return 0;
-      } catch (error) {
-        return Page.storageError(error);
-      }
-    },
     // The sound: an audio worklet mixes the game's voices off the page's thread, so neither a
     // busy page nor a slow frame stops a sound. Where a browser has no worklets (an old one, or
     // a page not served over https) a script processor mixes on the page's thread instead;
@@ -335,7 +319,18 @@ mergeInto(LibraryManager.library, {
   // Puts a stored file in the place of another: the new one is whole in its place before the
   // old name goes, so a refused step leaves the career that was there.
   web_storage_rename__deps: ['$Page'],
-  web_storage_rename: function (from, to) { return Page.move(from, to, false); },
+  web_storage_rename: function (from, to) {
+    try {
+      var storage = Page.storage();
+      var text = storage.getItem(Page.key(from));
+      if (text === null) return 2;
+      storage.setItem(Page.key(to), text);
+      storage.removeItem(Page.key(from));
+      return 0;
+    } catch (error) {
+      return Page.storageError(error);
+    }
+  },
 
   web_storage_remove__deps: ['$Page'],
   web_storage_remove: function (name) {
@@ -350,9 +345,18 @@ mergeInto(LibraryManager.library, {
   // or not: 0, -1 when the name is taken, or the game's error code.
   web_storage_move_to_free_name__deps: ['$Page'],
   web_storage_move_to_free_name: function (from, to) {
-    var moved = Page.move(from, to, true);
-    if (moved === 0) console.warn('Splatvane: ' + Page.key(from) + ' could not be read; it is kept as ' + Page.key(to));
-    return moved;
+    try {
+      var storage = Page.storage();
+      var text = storage.getItem(Page.key(from));
+      if (text === null) return 2;
+      if (storage.getItem(Page.key(to)) !== null) return -1;
+      storage.setItem(Page.key(to), text);
+      storage.removeItem(Page.key(from));
+      console.warn('Splatvane: ' + Page.key(from) + ' could not be read; it is kept as ' + Page.key(to));
+      return 0;
+    } catch (error) {
+      return Page.storageError(error);
+    }
   },
 
   web_download: function (bytes, length, name) {
